@@ -1,0 +1,47 @@
+# What people type: make run, make test, make bench, make asan. Each target installs missing packages first.
+PRESET ?= ci
+BUILD_DIR := build/$(PRESET)
+GAME := $(BUILD_DIR)/shell/tessamond
+
+.PHONY: all deps build run test bench asan clean format
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@if [ ! -x "$(GAME)" ]; then \
+	  echo "The game window is not built yet: only the engine exists so far."; \
+	elif [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found. To play on a virtual display, run:"; \
+	  echo "  Xvfb :99 -screen 0 1280x1024x24 & DISPLAY=:99 $(GAME)"; \
+	  echo "or, to look at it headless: QT_QPA_PLATFORM=offscreen $(GAME)"; \
+	else \
+	  "$(GAME)"; \
+	fi
+
+test: build
+	@ctest --preset $(PRESET)
+
+bench: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release
+	@for b in $$(find build/release/bench -type f -executable -name 'bench_*' | sort); do \
+	  echo "== $$b"; "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; \
+	done
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+format:
+	@git ls-files '*.cpp' '*.h' | grep -v '^catalogue/data/' | xargs clang-format -i
+
+clean:
+	@rm -rf build

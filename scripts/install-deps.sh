@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and benchmarking Tessamond need, only when missing.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ make cmake ninja-build pkg-config
+  # Qt 6 widgets, print support, Qt Test, uic/moc/rcc and the X11 platform plugin
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # unit tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # the real-window tests and looking at what the game shows
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils
+  # fonts: the fallback for Verdana / MS Sans Serif
+  fontconfig fonts-dejavu-core
+  # the peer solver the benchmarks compare against
+  qqwing
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}" >&2
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+    echo "install-deps: missing packages (${missing[*]}) and not root; install them or run as root" >&2
+    exit 1
+  fi
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
