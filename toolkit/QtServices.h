@@ -1,0 +1,32 @@
+// The real platform services, on Qt's message boxes, print dialog, desktop services and clock.
+#pragma once
+
+#include "Services.h"
+
+class TQtMessageService final : public IMessageService {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+};
+
+class TQtConfirmService final : public IConfirmService {
+ public:
+  TConfirmAnswer AskYesNoCancel(QWidget* parent, const QString& text) override;
+};
+
+class TQtPrintDialogService final : public IPrintDialogService {
+ public:
+  bool Execute(QWidget* parent, QPrinter& printer) override;
+};
+
+class TQtUrlOpener final : public IUrlOpener {
+ public:
+  void Open(QWidget* parent, const QUrl& url) override;
+};
+
+class TQtTimeService final : public ITimeService {
+ public:
+  QDateTime Now() const override;
+};
+
+// One instance of each real service, living for the whole program.
+TServices QtServices();

@@ -1,0 +1,84 @@
+// A drawable grid: fixed cell sizes, silver lines between cells, one current cell, and a paint
+// callback per cell. It holds no data of its own: every paint asks the callback.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <functional>
+
+class TDrawGrid : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  // Paints one cell: column, row, the cell's rectangle without the lines between cells (right and
+  // bottom are the first pixel column and row outside the cell, as rect.right()+1 / bottom()+1),
+  // and whether the cell is the focused cell (the current cell while the grid has the focus).
+  using TDrawCellFn =
+      std::function<void(QPainter& painter, int column, int row, const QRect& rect, bool focused)>;
+
+  explicit TDrawGrid(QWidget* parent = nullptr);
+
+  int RowCount() const { return FRowCount; }
+  int ColCount() const { return FColCount; }
+  void SetRowCount(int count);
+  void SetColCount(int count);
+
+  int DefaultColWidth() const { return FDefaultColWidth; }
+  int DefaultRowHeight() const { return FDefaultRowHeight; }
+  void SetDefaultColWidth(int width);
+  void SetDefaultRowHeight(int height);
+
+  // Width of the silver lines drawn between cells.
+  int GridLineWidth() const { return FGridLineWidth; }
+  void SetGridLineWidth(int width);
+
+  // When on, the focused cell is filled with the highlight colour before the callback paints it.
+  bool DrawFocusSelected() const { return FDrawFocusSelected; }
+  void SetDrawFocusSelected(bool on);
+
+  // The current cell as a one-cell selection (column, row). Out-of-range values are clamped.
+  int Col() const { return FCol; }
+  int Row() const { return FRow; }
+  void SetCurrentCell(int column, int row);
+
+  // The cell under a point of the viewport; false and (−1, −1) when no cell is there.
+  bool MouseToCell(const QPoint& viewportPos, int& column, int& row) const;
+  // A cell's rectangle in viewport coordinates (without the lines between cells).
+  QRect CellRect(int column, int row) const;
+
+  void SetDrawCellHandler(TDrawCellFn handler);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ signals:
+  // Emitted before the grid's own handling of the event.
+  void MouseDown(Qt::MouseButton button, const QPoint& viewportPos,
+                 Qt::KeyboardModifiers modifiers);
+  void KeyDown(QKeyEvent* event);
+  void CurrentCellChanged(int column, int row);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
+ private:
+  void UpdateScrollBars();
+  void EnsureVisible(int column, int row);
+  int ContentWidth() const;
+  int ContentHeight() const;
+
+  int FRowCount = 5;
+  int FColCount = 5;
+  int FDefaultColWidth = 64;
+  int FDefaultRowHeight = 24;
+  int FGridLineWidth = 1;
+  bool FDrawFocusSelected = false;
+  int FCol = 0;
+  int FRow = 0;
+  TDrawCellFn FDrawCell;
+};
