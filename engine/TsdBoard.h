@@ -1,4 +1,5 @@
-// The Sudoku board: geometry for a box size, loading a puzzle/solution pair, shuffling, rule checks.
+// The Sudoku board: geometry for a box size, loading a puzzle/solution pair, shuffling, rule
+// checks.
 #pragma once
 
 #include <array>
