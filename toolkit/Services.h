@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QThread>
 #include <QUrl>
 
 class QPrinter;
@@ -38,11 +39,13 @@ class IUrlOpener {
   virtual void Open(QWidget* parent, const QUrl& url) = 0;
 };
 
-// The current local date and time.
+// The current local date and time, and a blocking pause of the calling (GUI) thread.
 class ITimeService {
  public:
   virtual ~ITimeService() = default;
   virtual QDateTime Now() const = 0;
+  // Blocks without processing events; a test's stand-in may return at once.
+  virtual void Pause(int milliseconds) const { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 };
 
 // The set of services a window is handed at start-up; none of the pointers is owned.
