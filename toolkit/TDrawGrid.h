@@ -7,6 +7,12 @@
 
 class TDrawGrid : public QAbstractScrollArea {
   Q_OBJECT
+  // Stored settings, so a Designer file can give them.
+  Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+  Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+  Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+  Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+  Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
 
  public:
   // Paints one cell: column, row, the cell's rectangle without the lines between cells (right and

@@ -1,0 +1,185 @@
+// The grid view: window and grid sizes per box size, the per-cell paint, and the +/- size buttons.
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+#include "TDrawGrid.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+// Grid font sizes the +/- buttons move between, in points.
+constexpr int SmallestFontSize = 8;
+constexpr int LargestFontSize = 16;
+
+const QColor CellColour(255, 255, 255);
+const QColor GivenColour(0, 0, 255);
+const QColor EntryColour(0, 0, 0);
+const QColor MarkColour(255, 0, 0);
+const QColor BoxLineColour(0, 0, 0);
+
+struct TGridSizes {
+  int extraColWidth;   // default column width = font size + this
+  int extraRowHeight;  // default row height = font size + this
+  int lineWidth;       // silver lines between cells
+  int windowWidth;
+  int gridPanelWidth;
+};
+
+// Box sizes 3, 4 and 5; nullptr for any other.
+const TGridSizes* SizesFor(std::int32_t boxSize) {
+  static const TGridSizes sizes[3] = {
+      {36, 26, 3, 598, 428},
+      {26, 16, 2, 752, 582},
+      {26, 16, 2, 752, 582},
+  };
+  if (boxSize < 3 || boxSize > 5) return nullptr;
+  return &sizes[boxSize - 3];
+}
+
+constexpr int WindowHeight = 688;
+
+}  // namespace
+
+void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
+  const TGridSizes* sizes = SizesFor(boxSize);
+  if (!sizes) return;
+  // The window opens at the size of its box size rather than maximised: a maximised window would
+  // ignore the size asked for here. The layout's own minimum wins over the table where the table
+  // would clip a control (the header and the bottom band are wider than 598 pixels), and pnlGrid
+  // takes whatever width the window leaves beside the right column.
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+  if (QLayout* l = layout()) l->activate();
+  const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+  const QSize size(std::max(sizes->windowWidth, minimum.width()),
+                   std::max(WindowHeight, minimum.height()));
+  resize(size);
+  // Centred once, when the window is first sized; afterwards it stays where the user put it.
+  if (!testAttribute(Qt::WA_Moved)) {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+      const QRect area = screen->availableGeometry();
+      const QSize outer = frameGeometry().size().expandedTo(size);
+      move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+           area.top() + std::max(0, (area.height() - outer.height()) / 2));
+    }
+  }
+}
+
+void TfrmSudoku::SetupGrid(std::int32_t boxSize) {
+  TDrawGrid* grid = ui->sg1;
+  if (grid->isHidden()) grid->show();
+  for (auto& row : FPlayGrid) row.fill('.');
+  grid->SetCurrentCell(0, 0);
+  if (grid->DrawFocusSelected()) grid->SetDrawFocusSelected(false);
+  if (const TGridSizes* sizes = SizesFor(boxSize)) {
+    const int side = boxSize * boxSize;
+    const int fontSize = grid->font().pointSize();
+    grid->SetRowCount(side);
+    grid->SetColCount(side);
+    grid->SetDefaultColWidth(fontSize + sizes->extraColWidth);
+    grid->SetDefaultRowHeight(fontSize + sizes->extraRowHeight);
+    grid->SetGridLineWidth(sizes->lineWidth);
+    FBoxLineWidth = 3;
+    // The grid's height follows pnlGrid, which it fills.
+  }
+  update();
+  grid->SetCurrentCell(0, 0);
+  grid->viewport()->update();
+}
+
+void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect& rect,
+                             bool focused) {
+  if (column < 0 || row < 0 || column >= MaxSide || row >= MaxSide) return;
+  const QPen savedPen = canvas.pen();  // colour, width and style; the text colour is the pen's
+  const QPainter::CompositionMode savedMode = canvas.compositionMode();
+
+  const int left = rect.left();
+  const int top = rect.top();
+  const int right = rect.left() + rect.width();   // first column outside the cell
+  const int bottom = rect.top() + rect.height();  // first row outside the cell
+
+  canvas.fillRect(rect, CellColour);
+
+  const bool given = FGivenGrid[row][column] != ' ';
+  QFont font = canvas.font();
+  font.setBold(given);
+  canvas.setFont(font);
+  const QColor textColour = given ? GivenColour : EntryColour;
+
+  // The offset takes the whole width of "8", not half of it: the symbol stands a little left of
+  // the centre, as it always has.
+  const QFontMetrics metrics(font);
+  const int dx = (right - left) / 2 - metrics.horizontalAdvance(QLatin1Char('8'));
+  const int dy = (bottom - top) / 2 - metrics.height() / 2;
+
+  if (focused && FGameState == gsPlaying) {
+    canvas.setPen(QPen(MarkColour, 1));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawEllipse(QRect(QPoint(left + 2, top + 2), QPoint(right - 3, bottom - 3)));
+  }
+
+  auto drawSymbol = [&](char ch) {
+    if (ch == ' ') return;
+    canvas.setPen(QPen(textColour, 1));
+    canvas.drawText(QPoint(left + dx, top + dy + metrics.ascent()), QString(QLatin1Char(ch)));
+  };
+
+  if (FGameState == gsPuzzleView || FGameState == gsPlaying) {
+    const char ch = FPlayGrid[row][column];
+    drawSymbol(ch);
+    if (FGameState == gsPlaying && ch != ' ' && ui->cbxControllo->isChecked() && FBoard) {
+      const bool conflict = FBoard->ColHasDuplicate(ch, row, column, FPlayGrid) ||
+                            FBoard->RowHasDuplicate(ch, row, column, FPlayGrid) ||
+                            FBoard->BoxHasDuplicate(ch, row, column, FPlayGrid);
+      if (conflict) {
+        canvas.setPen(QPen(MarkColour, 1));
+        canvas.drawLine(right - 5, top + 5, left + 5, bottom - 5);
+      }
+    }
+  } else {
+    drawSymbol(FSolutionGrid[row][column]);
+  }
+
+  if (FBoxSize > 0) {
+    // Square caps carry a separator over the silver line that follows the cell, so the box lines
+    // run unbroken across the grid.
+    const QPen boxPen(BoxLineColour, FBoxLineWidth, Qt::SolidLine, Qt::SquareCap);
+    if ((column + 1) % FBoxSize == 0) {
+      canvas.setPen(boxPen);
+      canvas.drawLine(right, top, right, bottom);
+    }
+    if ((row + 1) % FBoxSize == 0) {
+      canvas.setPen(boxPen);
+      canvas.drawLine(left, bottom, right, bottom);
+    }
+  }
+
+  canvas.setPen(savedPen);
+  canvas.setCompositionMode(savedMode);
+}
+
+void TfrmSudoku::btnFontPiuClick() {
+  TDrawGrid* grid = ui->sg1;
+  QFont font = grid->font();
+  if (font.pointSize() > LargestFontSize - 1) return;
+  font.setPointSize(font.pointSize() + 1);
+  grid->setFont(font);
+  grid->SetDefaultColWidth(grid->DefaultColWidth() + 1);
+  grid->SetDefaultRowHeight(grid->DefaultRowHeight() + 1);
+  update();
+}
+
+void TfrmSudoku::btnFontMenoClick() {
+  TDrawGrid* grid = ui->sg1;
+  QFont font = grid->font();
+  if (font.pointSize() <= SmallestFontSize) return;
+  font.setPointSize(font.pointSize() - 1);
+  grid->setFont(font);
+  grid->SetDefaultColWidth(grid->DefaultColWidth() - 1);
+  grid->SetDefaultRowHeight(grid->DefaultRowHeight() - 1);
+  update();
+}

@@ -1,0 +1,51 @@
+// A digital LED-style clock showing the time of day shifted by an offset.
+#include "TDigitalClock.h"
+
+#include <QPalette>
+#include <QTimer>
+
+#include "Services.h"
+
+namespace {
+constexpr int SecondsPerDay = 24 * 60 * 60;
+constexpr int RefreshMs = 250;
+}  // namespace
+
+TDigitalClock::TDigitalClock(QWidget* parent) : QLCDNumber(parent) {
+  setDigitCount(8);
+  setSegmentStyle(QLCDNumber::Flat);
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setAutoFillBackground(false);
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, QColor(192, 192, 192));
+  setPalette(p);
+  FTimer = new QTimer(this);
+  connect(FTimer, &QTimer::timeout, this, &TDigitalClock::Refresh);
+  FTimer->start(RefreshMs);
+  Refresh();
+}
+
+void TDigitalClock::SetTimeService(const ITimeService* time) {
+  FTime = time;
+  Refresh();
+}
+
+void TDigitalClock::SetOffset(int hours, int minutes, int seconds) {
+  // Kept within one day so any sum of parts, negative ones included, stays a time of day.
+  long long total = 3600LL * hours + 60LL * minutes + seconds;
+  total %= SecondsPerDay;
+  if (total < 0) total += SecondsPerDay;
+  FOffsetSeconds = static_cast<int>(total);
+  Refresh();
+}
+
+QString TDigitalClock::Text() const {
+  const QTime now = FTime ? FTime->Now().time() : QTime::currentTime();
+  const int seconds = (now.msecsSinceStartOfDay() / 1000 + FOffsetSeconds) % SecondsPerDay;
+  return QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss"));
+}
+
+void TDigitalClock::Refresh() {
+  display(Text());
+}

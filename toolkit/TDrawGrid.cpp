@@ -1,0 +1,250 @@
+// A drawable grid of equal cells: silver lines between cells, one current cell, a paint callback.
+#include "TDrawGrid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+const QColor LineColour(192, 192, 192);
+}
+
+TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAutoFillBackground(false);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  UpdateScrollBars();
+}
+
+void TDrawGrid::SetRowCount(int count) {
+  FRowCount = std::max(0, count);
+  SetCurrentCell(FCol, FRow);
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void TDrawGrid::SetColCount(int count) {
+  FColCount = std::max(0, count);
+  SetCurrentCell(FCol, FRow);
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void TDrawGrid::SetDefaultColWidth(int width) {
+  FDefaultColWidth = std::max(1, width);
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void TDrawGrid::SetDefaultRowHeight(int height) {
+  FDefaultRowHeight = std::max(1, height);
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void TDrawGrid::SetGridLineWidth(int width) {
+  FGridLineWidth = std::max(0, width);
+  UpdateScrollBars();
+  viewport()->update();
+}
+
+void TDrawGrid::SetDrawFocusSelected(bool on) {
+  FDrawFocusSelected = on;
+  viewport()->update();
+}
+
+void TDrawGrid::SetCurrentCell(int column, int row) {
+  const int c = FColCount > 0 ? std::clamp(column, 0, FColCount - 1) : 0;
+  const int r = FRowCount > 0 ? std::clamp(row, 0, FRowCount - 1) : 0;
+  const bool changed = c != FCol || r != FRow;
+  FCol = c;
+  FRow = r;
+  if (FColCount > 0 && FRowCount > 0) EnsureVisible(FCol, FRow);
+  viewport()->update();
+  if (changed) emit CurrentCellChanged(FCol, FRow);
+}
+
+int TDrawGrid::ContentWidth() const {
+  return FColCount * (FDefaultColWidth + FGridLineWidth);
+}
+int TDrawGrid::ContentHeight() const {
+  return FRowCount * (FDefaultRowHeight + FGridLineWidth);
+}
+
+bool TDrawGrid::MouseToCell(const QPoint& viewportPos, int& column, int& row) const {
+  column = -1;
+  row = -1;
+  const int x = viewportPos.x() + horizontalScrollBar()->value();
+  const int y = viewportPos.y() + verticalScrollBar()->value();
+  if (x < 0 || y < 0 || x >= ContentWidth() || y >= ContentHeight()) return false;
+  // The line after a cell belongs to that cell, so every point of the content names a cell.
+  column = x / (FDefaultColWidth + FGridLineWidth);
+  row = y / (FDefaultRowHeight + FGridLineWidth);
+  return true;
+}
+
+QRect TDrawGrid::CellRect(int column, int row) const {
+  return QRect(column * (FDefaultColWidth + FGridLineWidth) - horizontalScrollBar()->value(),
+               row * (FDefaultRowHeight + FGridLineWidth) - verticalScrollBar()->value(),
+               FDefaultColWidth, FDefaultRowHeight);
+}
+
+void TDrawGrid::SetDrawCellHandler(TDrawCellFn handler) {
+  FDrawCell = std::move(handler);
+  viewport()->update();
+}
+
+QSize TDrawGrid::sizeHint() const {
+  const int f = 2 * frameWidth();
+  return QSize(ContentWidth() + f, ContentHeight() + f);
+}
+
+QSize TDrawGrid::minimumSizeHint() const {
+  return QSize(64, 64);
+}
+
+void TDrawGrid::paintEvent(QPaintEvent* event) {
+  QPainter p(viewport());
+  const QRect dirty = event->rect();
+  p.fillRect(dirty, Qt::white);
+
+  const int pitchX = FDefaultColWidth + FGridLineWidth;
+  const int pitchY = FDefaultRowHeight + FGridLineWidth;
+  const int sx = horizontalScrollBar()->value();
+  const int sy = verticalScrollBar()->value();
+  const int width = ContentWidth() - sx;
+  const int height = ContentHeight() - sy;
+  if (FColCount == 0 || FRowCount == 0) return;
+
+  // Only the cells that touch the dirty area are painted.
+  const int firstCol = std::max(0, (dirty.left() + sx) / pitchX);
+  const int lastCol = std::min(FColCount - 1, (dirty.right() + sx) / pitchX);
+  const int firstRow = std::max(0, (dirty.top() + sy) / pitchY);
+  const int lastRow = std::min(FRowCount - 1, (dirty.bottom() + sy) / pitchY);
+
+  // Lines first: a cell's paint may reach over them (box separators), never the other way round.
+  if (FGridLineWidth > 0) {
+    for (int c = firstCol; c <= lastCol; ++c)
+      p.fillRect(c * pitchX + FDefaultColWidth - sx, 0, FGridLineWidth, height, LineColour);
+    for (int r = firstRow; r <= lastRow; ++r)
+      p.fillRect(0, r * pitchY + FDefaultRowHeight - sy, width, FGridLineWidth, LineColour);
+  }
+
+  const QWidget* active = window() ? window()->focusWidget() : nullptr;
+  const bool gridIsActive = active == this || active == viewport();
+  const QFont gridFont = font();
+  for (int r = firstRow; r <= lastRow; ++r) {
+    for (int c = firstCol; c <= lastCol; ++c) {
+      const QRect rect = CellRect(c, r);
+      const bool focused = gridIsActive && c == FCol && r == FRow;
+      p.setFont(gridFont);
+      p.setBrush(Qt::white);
+      p.fillRect(rect, focused && FDrawFocusSelected ? palette().color(QPalette::Highlight)
+                                                     : QColor(Qt::white));
+      if (FDrawCell) FDrawCell(p, c, r, rect, focused);
+      if (focused) {
+        const QPen pen = p.pen();
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect.adjusted(0, 0, -1, -1));
+        p.setPen(pen);
+      }
+    }
+  }
+}
+
+void TDrawGrid::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  emit MouseDown(event->button(), pos, event->modifiers());
+  if (event->button() == Qt::LeftButton) {
+    int c = -1;
+    int r = -1;
+    if (MouseToCell(pos, c, r)) SetCurrentCell(c, r);
+  }
+  if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+void TDrawGrid::keyPressEvent(QKeyEvent* event) {
+  emit KeyDown(event);
+  const int pageRows =
+      std::max(1, viewport()->height() / std::max(1, FDefaultRowHeight + FGridLineWidth));
+  switch (event->key()) {
+    case Qt::Key_Left:
+      SetCurrentCell(FCol - 1, FRow);
+      break;
+    case Qt::Key_Right:
+      SetCurrentCell(FCol + 1, FRow);
+      break;
+    case Qt::Key_Up:
+      SetCurrentCell(FCol, FRow - 1);
+      break;
+    case Qt::Key_Down:
+      SetCurrentCell(FCol, FRow + 1);
+      break;
+    case Qt::Key_Home:
+      SetCurrentCell(0, FRow);
+      break;
+    case Qt::Key_End:
+      SetCurrentCell(FColCount - 1, FRow);
+      break;
+    case Qt::Key_PageUp:
+      SetCurrentCell(FCol, FRow - pageRows);
+      break;
+    case Qt::Key_PageDown:
+      SetCurrentCell(FCol, FRow + pageRows);
+      break;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TDrawGrid::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+}
+
+void TDrawGrid::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+void TDrawGrid::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
+}
+
+void TDrawGrid::scrollContentsBy(int /*dx*/, int /*dy*/) {
+  viewport()->update();
+}
+
+void TDrawGrid::UpdateScrollBars() {
+  const QSize view = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, ContentWidth() - view.width()));
+  horizontalScrollBar()->setPageStep(view.width());
+  horizontalScrollBar()->setSingleStep(FDefaultColWidth + FGridLineWidth);
+  verticalScrollBar()->setRange(0, std::max(0, ContentHeight() - view.height()));
+  verticalScrollBar()->setPageStep(view.height());
+  verticalScrollBar()->setSingleStep(FDefaultRowHeight + FGridLineWidth);
+}
+
+void TDrawGrid::EnsureVisible(int column, int row) {
+  const QRect r = CellRect(column, row);
+  const QSize view = viewport()->size();
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  if (r.left() < 0)
+    h->setValue(h->value() + r.left());
+  else if (r.right() + FGridLineWidth >= view.width() && r.width() < view.width())
+    h->setValue(h->value() + r.right() + FGridLineWidth - view.width() + 1);
+  if (r.top() < 0)
+    v->setValue(v->value() + r.top());
+  else if (r.bottom() + FGridLineWidth >= view.height() && r.height() < view.height())
+    v->setValue(v->value() + r.bottom() + FGridLineWidth - view.height() + 1);
+}

@@ -1,0 +1,64 @@
+// A titled group of radio buttons with one selected index.
+#include "TRadioGroup.h"
+
+#include <QButtonGroup>
+#include <QChildEvent>
+#include <QRadioButton>
+
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
+  FGroup = new QButtonGroup(this);
+  FGroup->setExclusive(true);
+  connect(FGroup, &QButtonGroup::idClicked, this, &TRadioGroup::ItemClicked);
+}
+
+void TRadioGroup::childEvent(QChildEvent* event) {
+  // Designer's generated code adds the items after the box exists; recollect lazily.
+  if (event->added() || event->removed()) FDirty = true;
+  QGroupBox::childEvent(event);
+}
+
+void TRadioGroup::CollectItems() const {
+  if (!FDirty) return;
+  FDirty = false;
+  const QList<QRadioButton*> found = findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+  if (found == FItems) return;
+  for (QRadioButton* b : FItems) FGroup->removeButton(b);
+  FItems = found;
+  for (int i = 0; i < FItems.size(); ++i) FGroup->addButton(FItems[i], i);
+}
+
+int TRadioGroup::Count() const {
+  CollectItems();
+  return static_cast<int>(FItems.size());
+}
+
+int TRadioGroup::ItemIndex() const {
+  CollectItems();
+  return FGroup->checkedId();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  CollectItems();
+  if (index >= 0 && index < FItems.size()) {
+    FItems[index]->setChecked(true);
+    return;
+  }
+  // An exclusive group refuses to uncheck its last button; lift exclusivity for the moment.
+  FGroup->setExclusive(false);
+  for (QRadioButton* b : FItems) b->setChecked(false);
+  FGroup->setExclusive(true);
+}
+
+QRadioButton* TRadioGroup::Item(int index) const {
+  CollectItems();
+  return index >= 0 && index < FItems.size() ? FItems[index] : nullptr;
+}
+
+QString TRadioGroup::ItemCaption(int index) const {
+  QRadioButton* b = Item(index);
+  return b ? b->text() : QString();
+}
+
+void TRadioGroup::SetItemCaption(int index, const QString& caption) {
+  if (QRadioButton* b = Item(index)) b->setText(caption);
+}
