@@ -64,8 +64,11 @@ class TFakeUrlOpener final : public IUrlOpener {
 class TFakeTime final : public ITimeService {
  public:
   QDateTime Now() const override { return Current; }
+  // Returns at once; the pauses asked for are only added up.
+  void Pause(int milliseconds) const override { PausedMs += milliseconds; }
   void AdvanceSeconds(qint64 seconds) { Current = Current.addSecs(seconds); }
   QDateTime Current{QDate(2024, 3, 14), QTime(10, 20, 30)};
+  mutable qint64 PausedMs = 0;
 };
 
 // All fakes together, handed to the window as one TServices.
