@@ -123,7 +123,8 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   }
 
   auto drawSymbol = [&](char ch) {
-    if (ch == ' ') return;
+    // A space is an empty cell; control characters have no glyph worth showing either.
+    if (static_cast<unsigned char>(ch) <= ' ') return;
     canvas.setPen(QPen(textColour, 1));
     canvas.drawText(QPoint(left + dx, top + dy + metrics.ascent()), QString(QLatin1Char(ch)));
   };

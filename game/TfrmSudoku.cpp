@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "KeyCodes.h"
 #include "TActionButton.h"
@@ -34,6 +35,23 @@ void InstallFontFallbacks() {
   (void)done;
 }
 
+// The bands place their controls at fixed positions, without a layout; their minimum width is what
+// keeps the window from clipping the rightmost control.
+void KeepControlsUnclipped(QWidget* band) {
+  constexpr int Margin = 8;
+  int right = 0;
+  for (QWidget* child : band->findChildren<QWidget*>()) {
+    QWidget* holder = child->parentWidget();
+    QPoint offset;
+    while (holder && holder != band) {
+      offset += holder->pos();
+      holder = holder->parentWidget();
+    }
+    right = std::max(right, offset.x() + child->geometry().right() + 1);
+  }
+  band->setMinimumWidth(right + Margin);
+}
+
 // Modifiers as the handlers know them: Shift, Ctrl and Alt only (the keypad flag is not one).
 Qt::KeyboardModifiers ShiftState(Qt::KeyboardModifiers modifiers) {
   return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -45,7 +63,12 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
     : QWidget(parent), ui(new Ui::TfrmSudoku), FServices(services), FPuzzles(puzzles) {
   TsdInitResources();
   InstallFontFallbacks();
+  // Empty until a puzzle is installed, so nothing is painted from a grid that holds no puzzle yet.
+  for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
+    for (auto& row : *grid) row.fill(' ');
   ui->setupUi(this);
+  for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
+    KeepControlsUnclipped(band);
   BindControls();
 }
 

@@ -1,0 +1,323 @@
+// Tests of the toolkit widgets: the drawable grid, the digital clock, action buttons, radio groups.
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "Services.h"
+#include "TActionButton.h"
+#include "TDigitalClock.h"
+#include "TDrawGrid.h"
+#include "TRadioGroup.h"
+
+namespace {
+
+class TStillTime final : public ITimeService {
+ public:
+  QDateTime Now() const override { return Current; }
+  QDateTime Current{QDate(2024, 1, 2), QTime(10, 20, 30)};
+};
+
+struct TPaintedCell {
+  int column;
+  int row;
+  QRect rect;
+  bool focused;
+};
+
+// A grid of 4 × 3 cells, 20 × 10 pixels, 2-pixel lines, inside a top-level widget.
+struct TGridFixture {
+  QWidget top;
+  TDrawGrid* grid;
+  std::vector<TPaintedCell> painted;
+
+  TGridFixture() {
+    auto* layout = new QVBoxLayout(&top);
+    layout->setContentsMargins(0, 0, 0, 0);
+    grid = new TDrawGrid(&top);
+    grid->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(grid);
+    grid->SetColCount(4);
+    grid->SetRowCount(3);
+    grid->SetDefaultColWidth(20);
+    grid->SetDefaultRowHeight(10);
+    grid->SetGridLineWidth(2);
+    grid->SetDrawCellHandler([this](QPainter&, int c, int r, const QRect& rect, bool focused) {
+      painted.push_back({c, r, rect, focused});
+    });
+    top.resize(200, 200);
+  }
+};
+
+}  // namespace
+
+class TToolkitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void MouseToCellMapsCellsAndTheLinesAfterThem_data();
+  void MouseToCellMapsCellsAndTheLinesAfterThem();
+  void CellRectLeavesOutTheLines();
+  void CurrentCellIsClamped();
+  void ArrowKeysAndLeftClickMoveTheCurrentCellRightClickDoesNot();
+  void KeyDownAndMouseDownComeBeforeTheGridsOwnHandling();
+  void PaintCallsTheHandlerForEveryCellAndFlagsOnlyTheFocusedOne();
+  void LinesBetweenCellsAreSilver();
+  void ScrollBarsAppearOnlyWhenTheCellsDoNotFit();
+  void ClockShowsTimeOfDayPlusOffset_data();
+  void ClockShowsTimeOfDayPlusOffset();
+  void ActionButtonFollowsItsActionUnlessGivenItsOwnCaption();
+  void ActionButtonRunsItsActionOnlyWhileEnabled();
+  void RadioGroupKeepsOneSelectedIndex();
+};
+
+void TToolkitTest::MouseToCellMapsCellsAndTheLinesAfterThem_data() {
+  QTest::addColumn<QPoint>("point");
+  QTest::addColumn<bool>("inside");
+  QTest::addColumn<int>("column");
+  QTest::addColumn<int>("row");
+  QTest::newRow("top-left pixel") << QPoint(0, 0) << true << 0 << 0;
+  QTest::newRow("last pixel of cell 0") << QPoint(19, 9) << true << 0 << 0;
+  QTest::newRow("line after column 0") << QPoint(21, 11) << true << 0 << 0;
+  QTest::newRow("first pixel of cell (1,1)") << QPoint(22, 12) << true << 1 << 1;
+  QTest::newRow("last cell") << QPoint(3 * 22 + 5, 2 * 12 + 5) << true << 3 << 2;
+  QTest::newRow("right of the grid") << QPoint(4 * 22, 5) << false << -1 << -1;
+  QTest::newRow("below the grid") << QPoint(5, 3 * 12) << false << -1 << -1;
+  QTest::newRow("negative") << QPoint(-1, 5) << false << -1 << -1;
+}
+
+void TToolkitTest::MouseToCellMapsCellsAndTheLinesAfterThem() {
+  QFETCH(QPoint, point);
+  QFETCH(bool, inside);
+  QFETCH(int, column);
+  QFETCH(int, row);
+  TGridFixture f;
+  int c = 99;
+  int r = 99;
+  QCOMPARE(f.grid->MouseToCell(point, c, r), inside);
+  QCOMPARE(c, column);
+  QCOMPARE(r, row);
+}
+
+void TToolkitTest::CellRectLeavesOutTheLines() {
+  TGridFixture f;
+  QCOMPARE(f.grid->CellRect(0, 0), QRect(0, 0, 20, 10));
+  QCOMPARE(f.grid->CellRect(2, 1), QRect(44, 12, 20, 10));
+}
+
+void TToolkitTest::CurrentCellIsClamped() {
+  TGridFixture f;
+  QSignalSpy changed(f.grid, &TDrawGrid::CurrentCellChanged);
+  f.grid->SetCurrentCell(10, -4);
+  QCOMPARE(f.grid->Col(), 3);
+  QCOMPARE(f.grid->Row(), 0);
+  QCOMPARE(changed.count(), 1);
+  f.grid->SetRowCount(2);
+  f.grid->SetCurrentCell(1, 7);
+  QCOMPARE(f.grid->Row(), 1);
+}
+
+void TToolkitTest::ArrowKeysAndLeftClickMoveTheCurrentCellRightClickDoesNot() {
+  TGridFixture f;
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  f.grid->setFocus();
+  QTest::keyClick(f.grid, Qt::Key_Right);
+  QTest::keyClick(f.grid, Qt::Key_Down);
+  QCOMPARE(f.grid->Col(), 1);
+  QCOMPARE(f.grid->Row(), 1);
+  QTest::keyClick(f.grid, Qt::Key_Up);
+  QTest::keyClick(f.grid, Qt::Key_Up);  // stops at the top row
+  QCOMPARE(f.grid->Row(), 0);
+  QTest::keyClick(f.grid, Qt::Key_End);
+  QCOMPARE(f.grid->Col(), 3);
+
+  QTest::mouseClick(f.grid->viewport(), Qt::RightButton, {}, QPoint(25, 25));
+  QCOMPARE(f.grid->Col(), 3);
+  QCOMPARE(f.grid->Row(), 0);
+  QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, QPoint(25, 25));
+  QCOMPARE(f.grid->Col(), 1);
+  QCOMPARE(f.grid->Row(), 2);
+}
+
+void TToolkitTest::KeyDownAndMouseDownComeBeforeTheGridsOwnHandling() {
+  TGridFixture f;
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  int columnSeenAtKey = -1;
+  QObject::connect(f.grid, &TDrawGrid::KeyDown, f.grid,
+                   [&](QKeyEvent*) { columnSeenAtKey = f.grid->Col(); });
+  QTest::keyClick(f.grid, Qt::Key_Right);
+  QCOMPARE(columnSeenAtKey, 0);
+  QCOMPARE(f.grid->Col(), 1);
+
+  QSignalSpy mouse(f.grid, &TDrawGrid::MouseDown);
+  QTest::mouseClick(f.grid->viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(50, 5));
+  QCOMPARE(mouse.count(), 1);
+  QCOMPARE(mouse.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+  QCOMPARE(mouse.at(0).at(1).toPoint(), QPoint(50, 5));
+}
+
+void TToolkitTest::PaintCallsTheHandlerForEveryCellAndFlagsOnlyTheFocusedOne() {
+  TGridFixture f;
+  auto* other = new QPushButton(QStringLiteral("other"), &f.top);
+  f.top.layout()->addWidget(other);
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  f.grid->SetCurrentCell(2, 1);
+  other->setFocus();
+
+  f.painted.clear();
+  (void)f.grid->viewport()->grab();
+  QCOMPARE(static_cast<int>(f.painted.size()), 12);
+  for (const TPaintedCell& cell : f.painted) {
+    QCOMPARE(cell.rect, f.grid->CellRect(cell.column, cell.row));
+    QVERIFY(!cell.focused);  // another control is the window's active one
+  }
+
+  f.grid->setFocus();
+  f.painted.clear();
+  (void)f.grid->viewport()->grab();
+  int focused = 0;
+  for (const TPaintedCell& cell : f.painted) {
+    if (!cell.focused) continue;
+    ++focused;
+    QCOMPARE(cell.column, 2);
+    QCOMPARE(cell.row, 1);
+  }
+  QCOMPARE(focused, 1);
+}
+
+void TToolkitTest::LinesBetweenCellsAreSilver() {
+  TGridFixture f;
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  const QImage img = f.grid->viewport()->grab().toImage();
+  const QColor silver(192, 192, 192);
+  QCOMPARE(img.pixelColor(20, 5), silver);  // vertical line after column 0
+  QCOMPARE(img.pixelColor(21, 5), silver);
+  QCOMPARE(img.pixelColor(5, 10), silver);  // horizontal line below row 0
+  QCOMPARE(img.pixelColor(5, 5), QColor(Qt::white));
+  QCOMPARE(img.pixelColor(22, 12), QColor(Qt::white));
+}
+
+void TToolkitTest::ScrollBarsAppearOnlyWhenTheCellsDoNotFit() {
+  TGridFixture f;
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  QCOMPARE(f.grid->horizontalScrollBar()->maximum(), 0);
+  QCOMPARE(f.grid->verticalScrollBar()->maximum(), 0);
+  f.grid->SetColCount(25);
+  f.grid->SetRowCount(25);
+  QVERIFY(f.grid->horizontalScrollBar()->maximum() > 0);
+  QVERIFY(f.grid->verticalScrollBar()->maximum() > 0);
+  // Making the last cell current scrolls it into view.
+  f.grid->SetCurrentCell(24, 24);
+  const QRect last = f.grid->CellRect(24, 24);
+  QVERIFY(f.grid->viewport()->rect().contains(last));
+}
+
+void TToolkitTest::ClockShowsTimeOfDayPlusOffset_data() {
+  QTest::addColumn<QTime>("now");
+  QTest::addColumn<int>("hours");
+  QTest::addColumn<int>("minutes");
+  QTest::addColumn<int>("seconds");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("no offset") << QTime(10, 20, 30) << 0 << 0 << 0 << "10:20:30";
+  QTest::newRow("elapsed since start") << QTime(10, 21, 35) << -10 << -20 << -30 << "00:01:05";
+  QTest::newRow("24-hour form") << QTime(23, 5, 9) << 0 << 0 << 0 << "23:05:09";
+  QTest::newRow("past midnight") << QTime(23, 59, 50) << 0 << 0 << 15 << "00:00:05";
+  QTest::newRow("before midnight") << QTime(0, 0, 5) << 0 << 0 << -10 << "23:59:55";
+  QTest::newRow("parts of mixed sign") << QTime(12, 0, 0) << 1 << -90 << 30 << "11:30:30";
+  QTest::newRow("whole days drop out") << QTime(8, 0, 0) << 48 << 0 << 0 << "08:00:00";
+}
+
+void TToolkitTest::ClockShowsTimeOfDayPlusOffset() {
+  QFETCH(QTime, now);
+  QFETCH(int, hours);
+  QFETCH(int, minutes);
+  QFETCH(int, seconds);
+  QFETCH(QString, shown);
+  TStillTime time;
+  time.Current.setTime(now);
+  TDigitalClock clock;
+  clock.SetTimeService(&time);
+  clock.SetOffset(hours, minutes, seconds);
+  QCOMPARE(clock.Text(), shown);
+  QCOMPARE(clock.digitCount(), 8);
+}
+
+void TToolkitTest::ActionButtonFollowsItsActionUnlessGivenItsOwnCaption() {
+  QAction action(QStringLiteral("Genera [F10]"));
+  TActionButton follower;
+  follower.SetAction(&action);
+  QCOMPARE(follower.text(), QStringLiteral("Genera [F10]"));
+
+  TActionButton own;
+  own.setText(QStringLiteral("Guida \n[F1]"));
+  own.SetAction(&action, true);
+  QCOMPARE(own.text(), QStringLiteral("Guida \n[F1]"));
+
+  action.setText(QStringLiteral("Rigenera [F10]"));
+  QCOMPARE(follower.text(), QStringLiteral("Rigenera [F10]"));
+  QCOMPARE(own.text(), QStringLiteral("Guida \n[F1]"));
+
+  // A caption set on the button itself is kept when the action changes later.
+  follower.setText(QStringLiteral("Suggerimento!"));
+  action.setText(QStringLiteral("Suggerimento! [F4]"));
+  QCOMPARE(follower.text(), QStringLiteral("Suggerimento!"));
+  // ... unless it happens to equal the action's caption at that moment.
+  follower.setText(QStringLiteral("Suggerimento! [F4]"));
+  action.setText(QStringLiteral("Hint! [F4]"));
+  QCOMPARE(follower.text(), QStringLiteral("Hint! [F4]"));
+}
+
+void TToolkitTest::ActionButtonRunsItsActionOnlyWhileEnabled() {
+  QAction action(QStringLiteral("Gioca"));
+  TActionButton button;
+  button.SetAction(&action);
+  QSignalSpy triggered(&action, &QAction::triggered);
+  action.setEnabled(false);
+  QVERIFY(!button.isEnabled());
+  button.click();
+  QCOMPARE(triggered.count(), 0);
+  action.setEnabled(true);
+  QVERIFY(button.isEnabled());
+  button.click();
+  QCOMPARE(triggered.count(), 1);
+}
+
+void TToolkitTest::RadioGroupKeepsOneSelectedIndex() {
+  TRadioGroup group;
+  auto* layout = new QVBoxLayout(&group);
+  for (const char* caption : {"3x3", "4x4", "5x5"})
+    layout->addWidget(new QRadioButton(QString::fromLatin1(caption), &group));
+  QCOMPARE(group.Count(), 3);
+  QCOMPARE(group.ItemIndex(), -1);
+  QSignalSpy clicked(&group, &TRadioGroup::ItemClicked);
+  group.SetItemIndex(0);
+  QCOMPARE(group.ItemIndex(), 0);
+  QCOMPARE(clicked.count(), 0);
+  group.Item(2)->click();
+  QCOMPARE(group.ItemIndex(), 2);
+  QCOMPARE(clicked.count(), 1);
+  QCOMPARE(clicked.at(0).at(0).toInt(), 2);
+  QVERIFY(!group.Item(0)->isChecked());
+  group.SetItemIndex(-1);
+  QCOMPARE(group.ItemIndex(), -1);
+  group.SetItemIndex(7);
+  QCOMPARE(group.ItemIndex(), -1);
+  QCOMPARE(group.Item(3), nullptr);
+  group.SetItemCaption(1, QStringLiteral("Medium"));
+  QCOMPARE(group.ItemCaption(1), QStringLiteral("Medium"));
+  QCOMPARE(group.ItemCaption(5), QString());
+}
+
+QTEST_MAIN(TToolkitTest)
+#include "test_toolkit.moc"
