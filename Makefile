@@ -3,7 +3,7 @@ PRESET ?= ci
 BUILD_DIR := build/$(PRESET)
 GAME := $(BUILD_DIR)/shell/tessamond
 
-.PHONY: all deps build run test bench asan clean format
+.PHONY: all deps build run test bench asan print-samples clean format
 
 all: build
 
@@ -34,6 +34,10 @@ bench: deps
 	@for b in $$(find build/release/bench -type f -executable -name 'bench_*' | sort); do \
 	  echo "== $$b"; "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; \
 	done
+
+# One printed page per size, a game in play with its marks, as PDFs in the build folder.
+print-samples: build
+	@cmake --build --preset $(PRESET) --target print-samples
 
 asan: deps
 	@cmake --preset asan >/dev/null
