@@ -3,7 +3,7 @@ PRESET ?= ci
 BUILD_DIR := build/$(PRESET)
 GAME := $(BUILD_DIR)/shell/tessamond
 
-.PHONY: all deps build run test bench asan print-samples clean format
+.PHONY: all deps build run test bench asan print-samples clean format fuzz
 
 all: build
 
@@ -43,6 +43,18 @@ asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
+
+# Fuzzes the engine for FUZZ_SECONDS (default 600) with clang's libFuzzer. The committed seeds in
+# fuzz/corpus stay as they are; what the run learns goes to build/fuzz/corpus, a crash to
+# build/fuzz/artifacts, and the run then fails.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTESSAMOND_FUZZ=ON -DTESSAMOND_BUILD_BENCH=OFF >/dev/null
+	@cmake --build build/fuzz --target fuzz_engine
+	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	@build/fuzz/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus fuzz/corpus
 
 format:
 	@git ls-files '*.cpp' '*.h' | grep -v '^catalogue/data/' | xargs clang-format -i

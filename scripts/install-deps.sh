@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils
   # fonts: the fallback for Verdana / MS Sans Serif
   fontconfig fonts-dejavu-core
+  # fuzzing the engine (clang's libFuzzer runtime) and the leak check of a scripted session
+  clang libclang-rt-14-dev valgrind
   # the peer solver the benchmarks compare against
   qqwing
 )
