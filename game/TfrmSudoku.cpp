@@ -146,9 +146,9 @@ void TfrmSudoku::BindControls() {
   QFont linkFont = ui->cxHyperLinkEdit2->font();
   linkFont.setUnderline(true);
   ui->cxHyperLinkEdit2->setFont(linkFont);
-  ui->cxHyperLinkEdit2->installEventFilter(this);
 
-  // Key preview: the window sees every key pressed in it before the focused control does.
+  // Key preview: the window sees every key pressed in it before the focused control does. The same
+  // application-wide filter catches the click on the link field.
   qApp->installEventFilter(this);
 }
 
