@@ -70,3 +70,7 @@ void TfrmSudoku::showHelp(std::uint8_t state) {
   const QString dir = FHelpDir.isEmpty() ? DefaultHelpDir() : FHelpDir;
   FServices.urls->Open(this, QUrl::fromLocalFile(QDir(dir).filePath(file)));
 }
+
+void TfrmSudoku::SetHelpDir(const QString& dir) {
+  FHelpDir = dir;
+}
