@@ -1,0 +1,200 @@
+// Tests of the interface language: the captions ApplyLanguage sets in Italian and English, the
+// first show's switch to English, and the texts that stay the same in both languages.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "Fakes.h"
+#include "Language.h"
+#include "TRadioGroup.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+struct TCaption {
+  const char* control;
+  int item;  // −2: the control's caption, −1: a group's title, ≥ 0: a group's item
+  const char* italian;
+  const char* english;
+};
+
+// The captions in the order ApplyLanguage sets them.
+const TCaption Captions[] = {
+    {"btnGenera", -2, "Genera [F10]", "Generate [F10]"},
+    {"btnPlay", -2, "Gioca [F5]", "Play [F5]"},
+    {"btnToggleView", -2, "Visualizza soluzione", "Show solution"},
+    {"btnPrint", -2, "Stampa [F7]", "Print [F7]"},
+    {"cbxHideTimer", -2, "Nascondi timer [F9]", "Hide timer [F9]"},
+    {"cbxControllo", -2, "Controllo attivo [F8]", "View errors [F8]"},
+    {"cxButton1", -2, "Suggerimento!", "Hint! [F4]"},
+    {"StaticText3", -2, "Dimensione +/-", ""},
+    {"StaticText4", -2, "dei caratteri e della griglia", "Font and Grid size +/-"},
+    {"btnHelp", -2, "Guida [F1]", "Help [F1]"},
+    {"cbg1", -1, "Dimensione ", "Sudoku size "},
+    {"cbgLivello", -1, "Livello di difficolt\u00e0", "Difficulty level "},
+    {"cbgLivello", 0, "Semplice", "Simple"},
+    {"cbgLivello", 1, "Medio", "Medium"},
+    {"cbgLivello", 2, "Alto", "high"},
+    {"ActPrint", -2, "Stampa [F7]", "Print [F7]"},
+    {"ActGenera", -2, "Genera [F10]", "Generate [F10]"},
+    {"ActToggleView", -2, "Visualizza soluzione", "Show solution"},
+    {"ActPlay", -2, "Gioca", "Play [F5]"},
+    {"ActSuggerisci", -2, "Suggerimento! [F4]", "Hint! [F4]"},
+    {"ActHelp", -2, "Guida [F1]", "Help [F1]"},
+};
+
+QString CaptionOf(const TfrmSudoku& form, const TCaption& entry) {
+  const QString name = QString::fromLatin1(entry.control);
+  if (auto* action = form.findChild<QAction*>(name)) return action->text();
+  if (auto* group = form.findChild<TRadioGroup*>(name))
+    return entry.item == -1 ? group->title() : group->ItemCaption(entry.item);
+  if (auto* button = form.findChild<QAbstractButton*>(name)) return button->text();
+  if (auto* label = form.findChild<QLabel*>(name)) return label->text();
+  return QStringLiteral("<no control %1>").arg(name);
+}
+
+void AddCaptionRows() {
+  QTest::addColumn<int>("index");
+  for (int i = 0; i < int(std::size(Captions)); ++i) {
+    const TCaption& c = Captions[i];
+    const QByteArray tag =
+        QByteArray(c.control) + (c.item == -1  ? QByteArray(" title")
+                                 : c.item >= 0 ? " item " + QByteArray::number(c.item)
+                                               : QByteArray());
+    QTest::newRow(tag.constData()) << i;
+  }
+}
+
+// Texts that are the same in both languages: the window caption, the header and the bottom band
+// except btnHelp.
+QStringList NeutralTexts(const TfrmSudoku& form) {
+  const Ui::TfrmSudoku* ui = form.ui;
+  return {form.windowTitle(),       ui->StaticText1->text(),      ui->StaticText2->text(),
+          ui->cxLabel3->text(),     ui->cxHyperLinkEdit2->text(), ui->cbg1->ItemCaption(0),
+          ui->cbg1->ItemCaption(1), ui->cbg1->ItemCaption(2),     ui->btnFontPiu->text(),
+          ui->btnFontMeno->text()};
+}
+
+struct TLanguageWindow {
+  TFakeServices Fakes;
+  TFakePuzzleSource Source;
+  TfrmSudoku Form{Fakes.Services(), Source};
+};
+
+}  // namespace
+
+class TLanguageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { UILanguage = QStringLiteral("IT"); }
+  void StartsItalian();
+  void FirstShowSwitchesEveryCaptionToEnglish_data() { AddCaptionRows(); }
+  void FirstShowSwitchesEveryCaptionToEnglish();
+  void ItalianTakesEveryItalianCaption_data() { AddCaptionRows(); }
+  void ItalianTakesEveryItalianCaption();
+  void AnyOtherCodeSelectsEnglish_data();
+  void AnyOtherCodeSelectsEnglish();
+  void NoItalianCaptionIsLeftOnScreenAfterStart();
+  void NeutralTextsAreTheSameInBothLanguages();
+  void BoundButtonsKeepOrFollowTheirActionsCaption();
+};
+
+void TLanguageTest::StartsItalian() {
+  // Nothing has shown the window in this test yet; the code is set by init(), as at start.
+  QCOMPARE(UILanguage, QStringLiteral("IT"));
+  QCOMPARE(Tr(QStringLiteral("a"), QStringLiteral("b")), QStringLiteral("a"));
+}
+
+void TLanguageTest::FirstShowSwitchesEveryCaptionToEnglish() {
+  QFETCH(int, index);
+  TLanguageWindow w;
+  w.Form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
+  QCOMPARE(UILanguage, QStringLiteral("EN"));
+  QCOMPARE(CaptionOf(w.Form, Captions[index]), QString::fromUtf8(Captions[index].english));
+}
+
+void TLanguageTest::ItalianTakesEveryItalianCaption() {
+  QFETCH(int, index);
+  TLanguageWindow w;
+  w.Form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
+  UILanguage = QStringLiteral("IT");
+  w.Form.ApplyLanguage();
+  QCOMPARE(CaptionOf(w.Form, Captions[index]), QString::fromUtf8(Captions[index].italian));
+}
+
+void TLanguageTest::AnyOtherCodeSelectsEnglish_data() {
+  QTest::addColumn<QString>("code");
+  QTest::newRow("lower case it") << "it";
+  QTest::newRow("empty") << "";
+  QTest::newRow("other language") << "DE";
+  QTest::newRow("IT with a blank") << "IT ";
+}
+
+void TLanguageTest::AnyOtherCodeSelectsEnglish() {
+  QFETCH(QString, code);
+  TLanguageWindow w;
+  UILanguage = code;
+  w.Form.ApplyLanguage();
+  for (const TCaption& c : Captions) QCOMPARE(CaptionOf(w.Form, c), QString::fromUtf8(c.english));
+}
+
+void TLanguageTest::NoItalianCaptionIsLeftOnScreenAfterStart() {
+  TLanguageWindow w;
+  w.Form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
+  // Every Italian caption, of the table and as stored in the layout.
+  QStringList italian = {QStringLiteral("Guida \n[F1]"), QStringLiteral("Semplice    "),
+                         QStringLiteral("Livello di difficolt\u00e0 "), QStringLiteral("Gioca")};
+  for (const TCaption& c : Captions)
+    if (QString::fromUtf8(c.italian) != QString::fromUtf8(c.english))
+      italian << QString::fromUtf8(c.italian);
+  QStringList shown;
+  for (QWidget* widget : w.Form.findChildren<QWidget*>()) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) shown << button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) shown << label->text();
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) shown << group->title();
+  }
+  for (QAction* action : w.Form.findChildren<QAction*>()) shown << action->text();
+  for (const QString& text : shown) QVERIFY2(!italian.contains(text), qPrintable(text));
+  // The size label: an empty first line above the whole English text.
+  QVERIFY(w.Form.ui->StaticText3->text().isEmpty());
+}
+
+void TLanguageTest::NeutralTextsAreTheSameInBothLanguages() {
+  TLanguageWindow w;
+  const QStringList stored = NeutralTexts(w.Form);
+  w.Form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
+  QCOMPARE(NeutralTexts(w.Form), stored);
+  UILanguage = QStringLiteral("IT");
+  w.Form.ApplyLanguage();
+  QCOMPARE(NeutralTexts(w.Form), stored);
+  QVERIFY(stored.first().startsWith(QStringLiteral("Tessamond Vers.1.3")));
+}
+
+void TLanguageTest::BoundButtonsKeepOrFollowTheirActionsCaption() {
+  TLanguageWindow w;
+  Ui::TfrmSudoku* ui = w.Form.ui;
+  UILanguage = QStringLiteral("IT");
+  w.Form.ApplyLanguage();
+  // btnGenera shows its action's caption, so it follows a later change of it ...
+  ui->ActGenera->setText(QStringLiteral("Rigenera [F10]"));
+  QCOMPARE(ui->btnGenera->text(), QStringLiteral("Rigenera [F10]"));
+  // ... while the hint button keeps the shorter caption it was given.
+  ui->ActSuggerisci->setText(QStringLiteral("Suggerimento! [F4] "));
+  QCOMPARE(ui->cxButton1->text(), QStringLiteral("Suggerimento!"));
+
+  UILanguage = QStringLiteral("EN");
+  w.Form.ApplyLanguage();
+  ui->ActGenera->setText(QStringLiteral("Generate [F10]"));
+  QCOMPARE(ui->btnGenera->text(), QStringLiteral("Generate [F10]"));
+}
+
+QTEST_MAIN(TLanguageTest)
+#include "test_language.moc"
