@@ -1,0 +1,164 @@
+// New game and typing on the real main window, offscreen, through the same key path a player's key
+// takes: the time from the key press until the grid has painted its new content.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "QtServices.h"
+#include "TDrawGrid.h"
+#include "TRadioGroup.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+// Counts the grid's paints: a key has taken effect on screen once a paint follows it.
+class TPaintCounter : public QObject {
+ public:
+  int Paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++Paints;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// Any message box would block the benchmark (and means something went wrong): count, don't show.
+class TCountingMessages final : public IMessageService {
+ public:
+  int Shown = 0;
+  void ShowMessage(QWidget*, const QString& text) override {
+    ++Shown;
+    std::fprintf(stderr, "bench_newgame: unexpected message: %s\n", qPrintable(text));
+  }
+};
+
+class TAlwaysYes final : public IConfirmService {
+ public:
+  TConfirmAnswer AskYesNoCancel(QWidget*, const QString&) override { return TConfirmAnswer::Yes; }
+};
+
+struct TBenchWindow {
+  TCountingMessages Messages;
+  TAlwaysYes Confirm;
+  TServices Services;
+  std::unique_ptr<TfrmSudoku> Form;
+  TPaintCounter Counter;
+
+  TBenchWindow() {
+    Services = QtServices();
+    Services.messages = &Messages;
+    Services.confirm = &Confirm;
+    Form = std::make_unique<TfrmSudoku>(Services);
+    Form->show();
+    (void)QTest::qWaitForWindowExposed(Form.get());
+    Form->activateWindow();
+    (void)QTest::qWaitForWindowActive(Form.get());
+    Form->ui->sg1->viewport()->installEventFilter(&Counter);
+  }
+  ~TBenchWindow() { Form->close(); }
+
+  void Press(Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : Form.get(), key);
+  }
+
+  // Presses the key and returns once the grid has painted after it.
+  void PressUntilPainted(Qt::Key key) {
+    const int before = Counter.Paints;
+    Press(key);
+    while (Counter.Paints == before) QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+
+  void Generate(int boxSize) {
+    Form->ui->cbg1->SetItemIndex(boxSize - 3);
+    PressUntilPainted(Qt::Key_F10);
+  }
+};
+
+// F10 at a size already on screen: fetch, shuffle, check, install and paint the new puzzle.
+void BM_NewGame(benchmark::State& state) {
+  const int boxSize = static_cast<int>(state.range(0));
+  TBenchWindow w;
+  w.Generate(boxSize);  // the first one at this size also lays the grid out
+  for (auto _ : state) w.PressUntilPainted(Qt::Key_F10);
+  state.counters["side"] = boxSize * boxSize;
+  if (w.Messages.Shown != 0) state.SkipWithError("the window showed a message");
+}
+
+// F10 that also changes the size: the window and the grid are laid out anew.
+void BM_NewGameChangingSize(benchmark::State& state) {
+  const int boxSize = static_cast<int>(state.range(0));
+  const int other = boxSize == 3 ? 4 : 3;
+  TBenchWindow w;
+  w.Generate(other);
+  bool toTarget = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.Form->ui->cbg1->SetItemIndex((toTarget ? boxSize : other) - 3);
+    state.ResumeTiming();
+    w.PressUntilPainted(Qt::Key_F10);
+    toTarget = !toTarget;
+  }
+  if (w.Messages.Shown != 0) state.SkipWithError("the window showed a message");
+}
+
+// A symbol typed into an open cell of a 25x25 game with conflict marking on, until the repaint.
+void BM_Typing25(benchmark::State& state) {
+  TBenchWindow w;
+  w.Generate(5);
+  w.Press(Qt::Key_F5);
+  w.Form->ui->cbxControllo->setChecked(true);
+  QCoreApplication::processEvents();
+  int column = -1;
+  int row = -1;
+  for (int r = 0; r < 25 && column < 0; ++r)
+    for (int c = 0; c < 25; ++c)
+      if (w.Form->FGivenGrid[r][c] == ' ') {
+        column = c;
+        row = r;
+        break;
+      }
+  w.Form->ui->sg1->SetCurrentCell(column, row);
+  QCoreApplication::processEvents();
+  // Two different letters in turn, so every key really changes the cell and the marks.
+  bool first = true;
+  for (auto _ : state) {
+    w.PressUntilPainted(first ? Qt::Key_A : Qt::Key_B);
+    first = !first;
+  }
+  if (w.Messages.Shown != 0) state.SkipWithError("the window showed a message");
+}
+
+BENCHMARK(BM_NewGame)->Arg(3)->Arg(4)->Arg(5)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewGameChangingSize)
+    ->Arg(3)
+    ->Arg(4)
+    ->Arg(5)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Typing25)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The offscreen platform is chosen here rather than through the environment, so the benchmark
+  // runs the same on a desktop, under Xvfb and on a machine with no display at all.
+  int qtArgc = 3;
+  char platformFlag[] = "-platform";
+  char platformName[] = "offscreen";
+  char* qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
+  QApplication app(qtArgc, qtArgv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
