@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QStaticText>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
@@ -41,6 +43,47 @@ const TGridSizes* SizesFor(std::int32_t boxSize) {
 }
 
 constexpr int WindowHeight = 688;
+
+// Laid-out symbols and the metrics of "8" for one font. Laying a symbol out is most of the cost
+// of a cell; the grid shows at most 25 different symbols in two weights, so each is laid out once
+// per font and reused by every later paint.
+struct TSymbolCache {
+  QFont font;
+  bool valid = false;
+  int widthOf8 = 0;
+  int height = 0;
+  int ascent = 0;
+  std::array<QStaticText, 128> texts;
+  std::array<bool, 128> ready{};
+
+  void Use(const QFont& f) {
+    if (valid && f == font) return;
+    font = f;
+    valid = true;
+    const QFontMetrics metrics(font);
+    widthOf8 = metrics.horizontalAdvance(QLatin1Char('8'));
+    height = metrics.height();
+    ascent = metrics.ascent();
+    ready.fill(false);
+  }
+
+  const QStaticText& Text(char ch) {
+    const auto i = static_cast<unsigned char>(ch) & 0x7F;  // callers pass ASCII only
+    if (!ready[i]) {
+      texts[i].setText(QString(QLatin1Char(ch)));
+      texts[i].setTextFormat(Qt::PlainText);
+      texts[i].prepare(QTransform(), font);
+      ready[i] = true;
+    }
+    return texts[i];
+  }
+};
+
+// One cache per weight: regular entries and bold givens.
+TSymbolCache& SymbolCache(bool bold) {
+  static TSymbolCache caches[2];
+  return caches[bold ? 1 : 0];
+}
 
 }  // namespace
 
@@ -109,12 +152,13 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   font.setBold(given);
   canvas.setFont(font);
   const QColor textColour = given ? GivenColour : EntryColour;
+  TSymbolCache& symbols = SymbolCache(given);
+  symbols.Use(font);
 
   // The offset takes the whole width of "8", not half of it: the symbol stands a little left of
   // the centre, as it always has.
-  const QFontMetrics metrics(font);
-  const int dx = (right - left) / 2 - metrics.horizontalAdvance(QLatin1Char('8'));
-  const int dy = (bottom - top) / 2 - metrics.height() / 2;
+  const int dx = (right - left) / 2 - symbols.widthOf8;
+  const int dy = (bottom - top) / 2 - symbols.height / 2;
 
   if (focused && FGameState == gsPlaying) {
     canvas.setPen(QPen(MarkColour, 1));
@@ -126,7 +170,11 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
     // A space is an empty cell; control characters have no glyph worth showing either.
     if (static_cast<unsigned char>(ch) <= ' ') return;
     canvas.setPen(QPen(textColour, 1));
-    canvas.drawText(QPoint(left + dx, top + dy + metrics.ascent()), QString(QLatin1Char(ch)));
+    // A static text's position is the top-left of its line, as the text offset means it.
+    if (static_cast<unsigned char>(ch) < 128)
+      canvas.drawStaticText(QPoint(left + dx, top + dy), symbols.Text(ch));
+    else
+      canvas.drawText(QPoint(left + dx, top + dy + symbols.ascent), QString(QLatin1Char(ch)));
   };
 
   if (FGameState == gsPuzzleView || FGameState == gsPlaying) {

@@ -110,7 +110,6 @@ QSize TDrawGrid::minimumSizeHint() const {
 void TDrawGrid::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   const QRect dirty = event->rect();
-  p.fillRect(dirty, Qt::white);
 
   const int pitchX = FDefaultColWidth + FGridLineWidth;
   const int pitchY = FDefaultRowHeight + FGridLineWidth;
@@ -118,6 +117,12 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
   const int sy = verticalScrollBar()->value();
   const int width = ContentWidth() - sx;
   const int height = ContentHeight() - sy;
+  // Only the area beside and below the cells gets the background here; cells and lines cover the
+  // rest, so no pixel is filled twice over by the grid itself.
+  p.fillRect(QRect(width, 0, std::max(0, dirty.right() + 1 - width), viewport()->height()),
+             Qt::white);
+  p.fillRect(QRect(0, height, std::max(0, width), std::max(0, dirty.bottom() + 1 - height)),
+             Qt::white);
   if (FColCount == 0 || FRowCount == 0) return;
 
   // Only the cells that touch the dirty area are painted.
