@@ -3,7 +3,7 @@ PRESET ?= ci
 BUILD_DIR := build/$(PRESET)
 GAME := $(BUILD_DIR)/shell/tessamond
 
-.PHONY: all deps build run test bench asan print-samples clean format fuzz
+.PHONY: all deps build run test bench asan print-samples clean format fuzz package bench-peers
 
 all: build
 
@@ -55,6 +55,21 @@ fuzz: deps
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	@build/fuzz/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus fuzz/corpus
+
+# The Debian package: a Release build of the game alone, then CPack. The .deb lands in build/package.
+package: deps
+	@cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSAMOND_BUILD_BENCH=OFF \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	@cmake --build build/package --target tessamond tessamond_help
+	@cd build/package && cpack -G DEB >/dev/null
+	@ls build/package/*.deb
+
+# Tessamond beside the Debian Sudoku games (installed here, only for this) in one sitting.
+bench-peers: deps
+	@bash scripts/install-peers.sh
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release --target tessamond tessamond_help bench_newgame
+	@bash bench/peers/run.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | grep -v '^catalogue/data/' | xargs clang-format -i
