@@ -91,24 +91,48 @@ void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
   const TGridSizes* sizes = SizesFor(boxSize);
   if (!sizes) return;
   // The window opens at the size of its box size rather than maximised: a maximised window would
-  // ignore the size asked for here. The layout's own minimum wins over the table where the table
-  // would clip a control (the header and the bottom band are wider than 598 pixels), and pnlGrid
-  // takes whatever width the window leaves beside the right column.
+  // ignore the size asked for here. Three things decide the size, the largest winning:
+  //  - the size table;
+  //  - the layout's minimum, where the table would clip a control (the header and the bottom band
+  //    are wider than 598 pixels, and the right column is taller than 688 less the bands);
+  //  - room for every cell at the current font size, as far as the screen allows, so that a
+  //    25 × 25 grid needs no scrolling on a screen that can show it whole.
+  // pnlGrid takes whatever the window leaves beside the right column and between the bands.
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
   if (QLayout* l = layout()) l->activate();
   const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-  const QSize size(std::max(sizes->windowWidth, minimum.width()),
-                   std::max(WindowHeight, minimum.height()));
+  QSize size(std::max(sizes->windowWidth, minimum.width()),
+             std::max(WindowHeight, minimum.height()));
+
+  const TDrawGrid* grid = ui->sg1;
+  const int side = boxSize * boxSize;
+  const int fontSize = grid->font().pointSize();
+  const int frame = 2 * grid->frameWidth();
+  const QSize whole(
+      side * (fontSize + sizes->extraColWidth + sizes->lineWidth) + frame + ui->pnlRight->width(),
+      side * (fontSize + sizes->extraRowHeight + sizes->lineWidth) + frame +
+          ui->pnlTopMain->height() + ui->Panel3->height());
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  if (screen) {
+    // Room for the window's frame, which is not known before the window is first shown.
+    const QSize decorations = (frameGeometry().size() - this->size()).expandedTo(QSize(16, 48));
+    size = size.expandedTo(whole.boundedTo(area.size() - decorations));
+  }
   resize(size);
-  // Centred once, when the window is first sized; afterwards it stays where the user put it.
+
+  if (!screen) return;
+  const QSize outer = frameGeometry().size().expandedTo(size);
   if (!testAttribute(Qt::WA_Moved)) {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-      const QRect area = screen->availableGeometry();
-      const QSize outer = frameGeometry().size().expandedTo(size);
-      move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-           area.top() + std::max(0, (area.height() - outer.height()) / 2));
-    }
+    // Centred when the window is first sized; afterwards it stays where the user put it ...
+    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+         area.top() + std::max(0, (area.height() - outer.height()) / 2));
+  } else {
+    // ... unless growing pushed it past the screen's edge.
+    const QPoint at = frameGeometry().topLeft();
+    const int x = std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != at) move(x, y);
   }
 }
 

@@ -13,12 +13,16 @@ constexpr int RefreshMs = 250;
 
 TDigitalClock::TDigitalClock(QWidget* parent) : QLCDNumber(parent) {
   setDigitCount(8);
-  setSegmentStyle(QLCDNumber::Flat);
+  // Filled segments get a light and a dark edge from the palette: silver digits with a grey edge
+  // stay readable on a light, transparent background.
+  setSegmentStyle(QLCDNumber::Filled);
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
   setAutoFillBackground(false);
   QPalette p = palette();
   p.setColor(QPalette::WindowText, QColor(192, 192, 192));
+  p.setColor(QPalette::Light, QColor(236, 236, 236));
+  p.setColor(QPalette::Dark, QColor(88, 88, 88));
   setPalette(p);
   FTimer = new QTimer(this);
   connect(FTimer, &QTimer::timeout, this, &TDigitalClock::Refresh);
