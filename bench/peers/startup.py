@@ -4,9 +4,9 @@
 #
 #   bench/peers/startup.py [--runs 7] NAME -- COMMAND [ARGS...]
 #
-# Each program gets its own fresh Xvfb, D-Bus session and home folder (kept across its runs, as a
-# player's home is between two launches), and no window manager, so nothing but the program itself
-# stands between exec and the map.
+# Each run gets a fresh Xvfb and D-Bus session, each program a home folder kept across its runs (as
+# a player's home is between two launches), and there is no window manager, so nothing but the
+# program itself stands between exec and the map.
 import argparse
 import os
 import shutil
@@ -39,22 +39,33 @@ def stop(proc):
             proc.wait()
 
 
-def one_run(session, command, settle_seconds):
-    watch = session.watch()
-    try:
-        start = time.monotonic()
-        proc = subprocess.Popen(command, env=session.env, stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
-        mapped = watch.wait_top_level_map(timeout=30)
-    finally:
-        watch.close()
-    if mapped is None:
+def one_run(home, command, settle_seconds):
+    # A fresh display and bus for every run: a run never sees windows left by the one before.
+    with xvfb.Session(home) as session:
+        watch = session.watch()
+        try:
+            start = time.monotonic()
+            proc = subprocess.Popen(command, env=session.env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL)
+            mapped = watch.wait_top_level_map(timeout=30)
+        finally:
+            watch.close()
+        if mapped is None:
+            stop(proc)
+            raise RuntimeError("no window was mapped within 30 s: " + " ".join(command))
+        time.sleep(settle_seconds)
+        rss = rss_kib(proc.pid) if proc.poll() is None else None
         stop(proc)
-        raise RuntimeError("no window was mapped within 30 s: " + " ".join(command))
-    time.sleep(settle_seconds)
-    rss = rss_kib(proc.pid) if proc.poll() is None else None
-    stop(proc)
-    return (mapped - start) * 1000.0, rss
+        return (mapped - start) * 1000.0, rss
+
+
+def run_with_retry(home, command, settle_seconds):
+    # A display that vanishes under us (another program ending every Xvfb) costs one retry.
+    try:
+        return one_run(home, command, settle_seconds)
+    except RuntimeError as e:
+        print(f"retrying after: {e}", file=sys.stderr)
+        return one_run(home, command, settle_seconds)
 
 
 def main():
@@ -70,14 +81,13 @@ def main():
 
     home = tempfile.mkdtemp(prefix="peer-home-")
     try:
-        with xvfb.Session(home) as session:
-            one_run(session, command, 0.5)  # warm-up: disk caches, first-run files in the home
-            times, rss = [], []
-            for _ in range(args.runs):
-                ms, kib = one_run(session, command, args.settle)
-                times.append(ms)
-                if kib is not None:
-                    rss.append(kib)
+        run_with_retry(home, command, 0.5)  # warm-up: disk caches, first-run files in the home
+        times, rss = [], []
+        for _ in range(args.runs):
+            ms, kib = run_with_retry(home, command, args.settle)
+            times.append(ms)
+            if kib is not None:
+                rss.append(kib)
     finally:
         shutil.rmtree(home, ignore_errors=True)
     med_rss = f"{statistics.median(rss) / 1024:.1f}" if rss else "n/a"

@@ -1,16 +1,7 @@
 # A private X display (Xvfb) with its own D-Bus session and home folder for one program under test.
 import os
 import subprocess
-import time
-
 import xwatch
-
-
-def _free_display():
-    for n in range(90, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return f":{n}"
-    raise RuntimeError("no free X display number")
 
 
 class Session:
@@ -19,18 +10,19 @@ class Session:
         self.size = size
 
     def __enter__(self):
-        self.display = _free_display()
+        # Xvfb picks a free display number itself and reports it, so concurrent sessions of
+        # other programs cannot race us for one.
+        read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp", "+extension",
-             "DAMAGE", "+extension", "XTEST"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        sock = f"/tmp/.X11-unix/X{self.display[1:]}"
-        for _ in range(200):
-            if os.path.exists(sock):
-                break
-            time.sleep(0.025)
-        else:
-            raise RuntimeError("Xvfb did not start on " + self.display)
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", self.size, "-nolisten", "tcp",
+             "+extension", "DAMAGE", "+extension", "XTEST"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_fd,))
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
         env = {k: v for k, v in os.environ.items()
                if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS")}
         env.update(DISPLAY=self.display, HOME=self.home, XDG_CONFIG_HOME=self.home + "/.config",
