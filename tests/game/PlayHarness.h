@@ -105,12 +105,24 @@ struct TWindow {
     QApplication::sendEvent(target, &release);
   }
 
-  // Moves the current cell with the arrow keys, as a player does.
-  void MoveTo(int column, int row) {
-    while (Grid()->Col() > column) Press(Qt::Key_Left);
-    while (Grid()->Col() < column) Press(Qt::Key_Right);
-    while (Grid()->Row() > row) Press(Qt::Key_Up);
-    while (Grid()->Row() < row) Press(Qt::Key_Down);
+  // Moves the current cell with the arrow keys, as a player does, after giving the grid the focus
+  // (a player clicks it first). False when an arrow does not move the cell, so a caller's loop can
+  // never spin for ever.
+  bool MoveTo(int column, int row) {
+    if (!Grid()->hasFocus()) Grid()->setFocus();
+    while (Grid()->Col() != column || Grid()->Row() != row) {
+      const QPoint before(Grid()->Col(), Grid()->Row());
+      if (Grid()->Col() > column)
+        Press(Qt::Key_Left);
+      else if (Grid()->Col() < column)
+        Press(Qt::Key_Right);
+      else if (Grid()->Row() > row)
+        Press(Qt::Key_Up);
+      else
+        Press(Qt::Key_Down);
+      if (QPoint(Grid()->Col(), Grid()->Row()) == before) return false;
+    }
+    return true;
   }
 
   // The first cell, row by row, that is not a given.

@@ -270,7 +270,7 @@ class TestFlow : public QObject {
     UILanguage = language;
     Reach(w, gsPlaying);
     const QPoint open = w.FirstOpenCell();
-    w.MoveTo(open.x(), open.y());
+    QVERIFY(w.MoveTo(open.x(), open.y()));
     const char entry = f.FSolutionGrid[open.y()][open.x()];
     w.Press(static_cast<Qt::Key>(entry));
     QCOMPARE(f.FPlayGrid[open.y()][open.x()], entry);
@@ -444,7 +444,7 @@ class TestFlow : public QObject {
     UILanguage = language;
     Reach(w, gsPlaying);
     const QPoint at = cell == "given" ? w.FirstGivenCell() : w.FirstOpenCell();
-    w.MoveTo(at.x(), at.y());
+    QVERIFY(w.MoveTo(at.x(), at.y()));
     const char answer = f.FSolutionGrid[at.y()][at.x()];
     char wrong = ' ';
     if (cell == "wrong") {

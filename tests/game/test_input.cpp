@@ -89,7 +89,7 @@ class TestInput : public QObject {
     TfrmSudoku& f = *w.Form;
     Reach(w, gsPlaying, boxSize);
     const QPoint at = w.FirstOpenCell();
-    w.MoveTo(at.x(), at.y());
+    QVERIFY(w.MoveTo(at.x(), at.y()));
     w.Press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     const char expected = stored.isEmpty() ? ' ' : stored.at(0).toLatin1();
     QCOMPARE(f.FPlayGrid[at.y()][at.x()], expected);
@@ -122,7 +122,7 @@ class TestInput : public QObject {
     TWindow w;
     Reach(w, gsPlaying, 4);
     const QPoint at = w.FirstOpenCell();
-    w.MoveTo(at.x(), at.y());
+    QVERIFY(w.MoveTo(at.x(), at.y()));
     w.PressNative(static_cast<Qt::Key>(key), Qt::ShiftModifier, scanCode);
     QCOMPARE(w.Form->FPlayGrid[at.y()][at.x()], stored.isEmpty() ? ' ' : stored.at(0).toLatin1());
   }
@@ -132,7 +132,7 @@ class TestInput : public QObject {
     TfrmSudoku& f = *w.Form;
     Reach(w, gsPlaying);
     const QPoint open = w.FirstOpenCell();
-    w.MoveTo(open.x(), open.y());
+    QVERIFY(w.MoveTo(open.x(), open.y()));
     w.Press(Qt::Key_7);
     QCOMPARE(f.FPlayGrid[open.y()][open.x()], '7');
     w.Press(Qt::Key_Space);
@@ -143,7 +143,7 @@ class TestInput : public QObject {
 
     const QPoint given = w.FirstGivenCell();
     const char symbol = f.FGivenGrid[given.y()][given.x()];
-    w.MoveTo(given.x(), given.y());
+    QVERIFY(w.MoveTo(given.x(), given.y()));
     w.Press(Qt::Key_Space);
     w.MenuItem(QStringLiteral("Delete "))->trigger();
     w.Press(symbol == '1' ? Qt::Key_2 : Qt::Key_1);
@@ -230,7 +230,7 @@ class TestInput : public QObject {
     } else {
       Reach(w, gsPlaying);
       const QPoint open = w.FirstOpenCell();
-      w.MoveTo(open.x(), open.y());
+      QVERIFY(w.MoveTo(open.x(), open.y()));
     }
     const std::uint8_t state = f.FGameState;
     const bool marking = w.Ui()->cbxControllo->isChecked();
@@ -404,7 +404,7 @@ class TestInput : public QObject {
     TfrmSudoku& f = *w.Form;
     Reach(w, gsPlaying);
     const QPoint open = w.FirstOpenCell();
-    w.MoveTo(open.x(), open.y());
+    QVERIFY(w.MoveTo(open.x(), open.y()));
     w.MenuItem(QStringLiteral("8"))->trigger();
     QCOMPARE(f.FPlayGrid[open.y()][open.x()], '8');
     w.MenuItem(QStringLiteral("Hint! [F4]"))->trigger();
@@ -500,7 +500,7 @@ class TestInput : public QObject {
     Reach(w, gsPlaying);
     const QPoint last = w.FirstOpenCell();
     FillAllBut(f, last);
-    w.MoveTo(last.x(), last.y());
+    QVERIFY(w.MoveTo(last.x(), last.y()));
     w.Fakes.Time.AdvanceSeconds(seconds);
     w.Press(static_cast<Qt::Key>(f.FSolutionGrid[last.y()][last.x()]));
     QCOMPARE(w.Messages(), QStringList{message});
@@ -523,13 +523,13 @@ class TestInput : public QObject {
     const QPoint b(otherColumn, a.y());
     FillAllBut(f, a);
     f.FPlayGrid[b.y()][b.x()] = f.FSolutionGrid[a.y()][a.x()];
-    w.MoveTo(a.x(), a.y());
+    QVERIFY(w.MoveTo(a.x(), a.y()));
     w.Press(static_cast<Qt::Key>(f.FSolutionGrid[b.y()][b.x()]));
     QVERIFY(w.Messages().isEmpty());
     // Mending the conflict with the last entries completes the grid.
     w.Press(static_cast<Qt::Key>(f.FSolutionGrid[a.y()][a.x()]));
     QVERIFY(w.Messages().isEmpty());
-    w.MoveTo(b.x(), b.y());
+    QVERIFY(w.MoveTo(b.x(), b.y()));
     w.Press(static_cast<Qt::Key>(f.FSolutionGrid[b.y()][b.x()]));
     QCOMPARE(w.Messages().size(), 1);
     QVERIFY(w.Messages()[0].startsWith(QStringLiteral("Congratulations !")));
