@@ -1,0 +1,56 @@
+// Exact Sudoku solver: counts solutions up to a limit and fills random complete grids.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "SudokuGeometry.h"
+#include "ToolRandom.h"
+
+namespace tsdtools {
+
+// Depth-first search over bitmask candidates. Every node propagates naked and hidden singles and
+// locked candidates to a fixpoint and then branches on an unfilled cell with the fewest candidates.
+// Search states live in a per-depth stack owned by the solver, so a solver is reused without
+// allocating and one solver must not be shared between threads.
+class TExactSolver {
+ public:
+  explicit TExactSolver(const TGeometry& geometry);
+
+  // Counts the solutions of `puzzle` (g.cells values, kEmpty for blanks), stopping at `limit`.
+  // The first solution found goes to `solution` when it is not null. Givens that contradict one
+  // another give 0.
+  int CountSolutions(const TCellValue* puzzle, int limit, TCellValue* solution);
+
+  // Fills `grid` with a random complete grid: values are tried in random order. Gives up after
+  // `nodeLimit` search nodes and returns false, so a caller can retry with a fresh stream.
+  bool RandomGrid(TRng& rng, TCellValue* grid, long nodeLimit);
+
+  // Search nodes visited by the last call.
+  long Nodes() const { return FNodes; }
+
+ private:
+  struct TState {
+    TMask cand[kMaxCells];
+    int unsolved;
+  };
+
+  bool Assign(TState& s, int cell, int value);
+  bool Propagate(TState& s);
+  int LockedCandidates(TState& s);
+  int Strike(TState& s, int cell, TMask bit);
+  int Subsets(TState& s);
+  void Search(int depth);
+
+  const TGeometry& FGeometry;
+  std::vector<TState> FStack;
+  std::vector<std::int16_t> FQueue;
+  TRng* FRng = nullptr;
+  int FLimit = 0;
+  int FFound = 0;
+  long FNodes = 0;
+  long FNodeLimit = 0;
+  TCellValue* FSolution = nullptr;
+};
+
+}  // namespace tsdtools
