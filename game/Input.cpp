@@ -140,7 +140,12 @@ void TfrmSudoku::sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos)
 }
 
 void TfrmSudoku::BuildContextMenu(std::uint8_t state) {
-  popm1->clear();
+  // The menu is rebuilt from inside its own items' handlers (the error-marking item, Quit answered
+  // Yes), so an item may still be delivering its click: take it out now, free it once that is over.
+  for (QAction* item : popm1->actions()) {
+    popm1->removeAction(item);
+    item->deleteLater();
+  }
   const auto trimmedCaption = [](const QAbstractButton* button) {
     return button->text().trimmed();
   };
