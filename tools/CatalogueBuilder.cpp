@@ -158,6 +158,7 @@ bool BuildCatalogue(const TBuildOptions& options, std::vector<TBuiltTable>& tabl
   std::set<std::string> usedSolutions;
   tables.clear();
   for (std::size_t t = 0; t < kTableSpecs.size(); ++t) {
+    if (options.onlyTable >= 0 && static_cast<int>(t) != options.onlyTable) continue;
     const TTableSpec& spec = kTableSpecs[t];
     const TGeometry& g = *GeometryFor(spec.box);
     const TLevel level = LevelOfLetter(spec.level);

@@ -19,6 +19,8 @@ struct TBuiltTable {
 struct TBuildOptions {
   std::uint64_t seed = kDefaultSeed;
   int threads = 2;
+  // Builds only this table (index into kTableSpecs) when not negative; for tests.
+  int onlyTable = -1;
   // Called from the building thread with one line of progress; may be empty.
   std::function<void(const std::string&)> progress;
 };

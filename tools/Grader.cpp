@@ -365,11 +365,8 @@ bool TGrader::Apply(TTechnique technique) {
   return false;
 }
 
-TGradeResult TGrader::Grade(const TCellValue* puzzle, TLevel ceiling,
-                            std::vector<std::string>* steps) {
+bool TGrader::Load(const TCellValue* puzzle) {
   const TGeometry& g = FGeometry;
-  TGradeResult result;
-  FSteps = steps;
   FContradiction = false;
   FFilled = 0;
   for (int cell = 0; cell < g.cells; ++cell) {
@@ -379,12 +376,21 @@ TGradeResult TGrader::Grade(const TCellValue* puzzle, TLevel ceiling,
   for (int cell = 0; cell < g.cells; ++cell) {
     const int v = puzzle[cell];
     if (v == kEmpty) continue;
-    if (v < 0 || v >= g.side || FValue[cell] != kEmpty || (FCand[cell] & (TMask{1} << v)) == 0) {
+    if (v < 0 || v >= g.side || (FCand[cell] & (TMask{1} << v)) == 0) {
       FContradiction = true;
       break;
     }
     Place(cell, v);
   }
+  return !FContradiction;
+}
+
+TGradeResult TGrader::Grade(const TCellValue* puzzle, TLevel ceiling,
+                            std::vector<std::string>* steps) {
+  const TGeometry& g = FGeometry;
+  TGradeResult result;
+  FSteps = steps;
+  Load(puzzle);
   while (!FContradiction && FFilled < g.cells) {
     int used = -1;
     for (int i = 0; i < static_cast<int>(kLadder.size()); ++i) {
@@ -395,6 +401,7 @@ TGradeResult TGrader::Grade(const TCellValue* puzzle, TLevel ceiling,
       }
     }
     if (used < 0) break;
+    if (FObserver != nullptr) FObserver(FObserverContext, *this, kLadder[used].technique);
     const int levelIndex = static_cast<int>(kLadder[used].level);
     if (used > result.hardest) {
       if (result.hardest < 0 || kLadder[result.hardest].level < kLadder[used].level) {

@@ -77,8 +77,23 @@ class TGrader {
   TGradeResult Grade(const TCellValue* puzzle, TLevel ceiling = TLevel::Subsets,
                      std::vector<std::string>* steps = nullptr);
 
-  // The candidates left after the last Grade call (0 for filled cells); for tests.
+  // Called after every technique that changed something, with the grader in its new state. For
+  // tests that watch each deduction.
+  using TStepObserver = void (*)(void* context, const TGrader& grader, TTechnique technique);
+  void SetObserver(TStepObserver observer, void* context) {
+    FObserver = observer;
+    FObserverContext = context;
+  }
+
+  // Hand-driving, for tests: Load places the givens (false on contradiction), SetCandidates
+  // narrows one empty cell to a mask, Step applies one technique once.
+  bool Load(const TCellValue* puzzle);
+  void SetCandidates(int cell, TMask mask) { FCand[cell] = mask; }
+  bool Step(TTechnique technique) { return Apply(technique); }
+
+  // The state after the last Grade, Load or Step: candidates (0 for filled cells) and values.
   const std::vector<TMask>& Candidates() const { return FCand; }
+  const std::vector<TCellValue>& Values() const { return FValue; }
 
  private:
   bool Apply(TTechnique technique);
@@ -102,6 +117,8 @@ class TGrader {
   int FFilled = 0;
   bool FContradiction = false;
   std::vector<std::string>* FSteps = nullptr;
+  TStepObserver FObserver = nullptr;
+  void* FObserverContext = nullptr;
 };
 
 }  // namespace tsdtools
