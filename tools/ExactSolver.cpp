@@ -29,59 +29,69 @@ bool TExactSolver::Assign(TState& s, int cell, int value) {
   return true;
 }
 
+// Pushes every queued single to its peers; false on contradiction.
+bool TExactSolver::Drain(TState& s) {
+  const TGeometry& g = FGeometry;
+  while (!FQueue.empty()) {
+    const int cell = FQueue.back();
+    FQueue.pop_back();
+    if (s.cand[cell] & kDone) continue;
+    const TMask bit = s.cand[cell];
+    s.cand[cell] |= kDone;
+    --s.unsolved;
+    for (const std::int16_t p : g.peers[cell]) {
+      TMask& m = s.cand[p];
+      if ((m & bit) == 0) continue;
+      if (m & kDone) return false;
+      m &= ~bit;
+      if (m == 0) return false;
+      if (IsSingle(m)) FQueue.push_back(p);
+    }
+  }
+  return true;
+}
+
 bool TExactSolver::Propagate(TState& s) {
   const TGeometry& g = FGeometry;
   for (;;) {
-    while (!FQueue.empty()) {
-      const int cell = FQueue.back();
-      FQueue.pop_back();
-      if (s.cand[cell] & kDone) continue;
-      const TMask bit = s.cand[cell];
-      s.cand[cell] |= kDone;
-      --s.unsolved;
-      for (const std::int16_t p : g.peers[cell]) {
-        TMask& m = s.cand[p];
-        if ((m & bit) == 0) continue;
-        if (m & kDone) return false;
-        m &= ~bit;
-        if (m == 0) return false;
-        if (std::has_single_bit(m)) FQueue.push_back(p);
-      }
-    }
-    // Hidden singles: a symbol with one possible cell left in a unit goes there.
+    if (!Drain(s)) return false;
+    // Hidden singles: a symbol with one possible cell left in a unit goes there. Each one is pushed
+    // to its peers at once, so the units after it in the same sweep already see it.
     bool pushed = false;
     for (int u = 0; u < 3 * g.side; ++u) {
-      TMask once = 0, twice = 0;
+      TMask once = 0, twice = 0, placed = 0;
       const std::int16_t* cells = g.unitCells[u].data();
       for (int k = 0; k < g.side; ++k) {
-        const TMask m = s.cand[cells[k]] & ~kDone;
+        const TMask m = s.cand[cells[k]];
+        if (m & kDone) {
+          placed |= m;
+          continue;
+        }
         twice |= once & m;
         once |= m;
       }
-      if (once != g.full) return false;
-      TMask hidden = once & ~twice;
-      while (hidden) {
+      placed &= ~kDone;
+      if ((once | placed) != g.full) return false;
+      for (TMask hidden = once & ~twice & ~placed; hidden; hidden &= hidden - 1) {
         const TMask bit = hidden & (~hidden + 1);
-        hidden &= hidden - 1;
-        for (int k = 0; k < g.side; ++k) {
-          TMask& m = s.cand[cells[k]];
-          if ((m & bit) == 0) continue;
-          if ((m & kDone) == 0) {
-            m = bit;
-            FQueue.push_back(cells[k]);
-            pushed = true;
-          }
-          break;
-        }
+        int k = 0;
+        while (k < g.side && (s.cand[cells[k]] & bit) == 0) ++k;
+        if (k == g.side) return false;  // an earlier placement in this sweep took its last place
+        TMask& m = s.cand[cells[k]];
+        if (m & kDone) continue;
+        m = bit;
+        FQueue.push_back(cells[k]);
+        pushed = true;
+        if (!Drain(s)) return false;
       }
     }
     if (pushed) continue;
     // Locked candidates settle most of what singles leave on the larger grids, and each one they
-    // find saves a whole branch.
+    // find saves a whole branch; on 9×9 grids a branch costs less than the sweeps.
+    if (FGeometry.box < 4) return true;
     const int locked = LockedCandidates(s);
     if (locked < 0) return false;
     if (locked > 0) continue;
-    if (FGeometry.box < 4) return true;
     // On 16×16 and 25×25 grids a wrong branch can run for thousands of nodes before singles notice;
     // pairs and triples cut those branches short.
     const int pairs = Subsets(s);
@@ -102,7 +112,7 @@ int TExactSolver::Subsets(TState& s) {
       const TMask m = s.cand[cells[k]];
       if (m & kDone) continue;
       for (TMask c = m; c; c &= c - 1) where[std::countr_zero(c)] |= TMask{1} << k;
-      if (std::popcount(m) != 2) continue;
+      if (CountBits(m) != 2) continue;
       for (int j = k + 1; j < g.side; ++j) {
         if (s.cand[cells[j]] != m) continue;
         for (int o = 0; o < g.side; ++o) {
@@ -120,15 +130,15 @@ int TExactSolver::Subsets(TState& s) {
     int m3 = 0;
     for (int k = 0; k < g.side; ++k) {
       const TMask m = s.cand[cells[k]];
-      if ((m & kDone) == 0 && std::popcount(m) <= 3) pos[m3++] = k;
+      if ((m & kDone) == 0 && CountBits(m) <= 3) pos[m3++] = k;
     }
     for (int a = 0; a < m3; ++a) {
       for (int b = a + 1; b < m3; ++b) {
         const TMask ab = s.cand[cells[pos[a]]] | s.cand[cells[pos[b]]];
-        if (std::popcount(ab) > 3) continue;
+        if (CountBits(ab) > 3) continue;
         for (int c = b + 1; c < m3; ++c) {
           const TMask triple = ab | s.cand[cells[pos[c]]];
-          if (std::popcount(triple) != 3) continue;
+          if (CountBits(triple) != 3) continue;
           for (int o = 0; o < g.side; ++o) {
             if (o == pos[a] || o == pos[b] || o == pos[c] || (s.cand[cells[o]] & kDone)) continue;
             for (TMask t = s.cand[cells[o]] & triple; t; t &= t - 1) {
@@ -141,7 +151,7 @@ int TExactSolver::Subsets(TState& s) {
       }
     }
     for (int v = 0; v < g.side; ++v) {
-      if (std::popcount(where[v]) != 2) continue;
+      if (CountBits(where[v]) != 2) continue;
       for (int w = v + 1; w < g.side; ++w) {
         if (where[w] != where[v]) continue;
         const TMask keep = (TMask{1} << v) | (TMask{1} << w);
@@ -164,7 +174,7 @@ int TExactSolver::Strike(TState& s, int cell, TMask bit) {
   if (m & kDone) return -1;
   m &= ~bit;
   if (m == 0) return -1;
-  if (std::has_single_bit(m)) FQueue.push_back(static_cast<std::int16_t>(cell));
+  if (IsSingle(m)) FQueue.push_back(static_cast<std::int16_t>(cell));
   return 1;
 }
 
@@ -182,9 +192,10 @@ int TExactSolver::LockedCandidates(TState& s) {
       for (int j = 0; j < n; ++j) {
         TMask u = 0;
         for (int k = j * n; k < j * n + n; ++k) {
-          u |= s.cand[byColumn ? k * side + line : line * side + k];
+          const TMask m = s.cand[byColumn ? k * side + line : line * side + k];
+          if ((m & kDone) == 0) u |= m;  // placed symbols are gone from their peers already
         }
-        seg[line][j] = u & ~kDone;
+        seg[line][j] = u;
       }
     }
     auto cellAt = [&](int line, int k) { return byColumn ? k * side + line : line * side + k; };
@@ -254,7 +265,7 @@ void TExactSolver::Search(int depth) {
   for (int cell = 0; cell < g.cells; ++cell) {
     const TMask m = s.cand[cell];
     if (m & kDone) continue;
-    const int count = std::popcount(m);
+    const int count = CountBits(m);
     if (count < bestCount) {
       best = cell;
       bestCount = count;
@@ -267,7 +278,8 @@ void TExactSolver::Search(int depth) {
   if (FRng != nullptr) FRng->Shuffle(values, n);
   for (int i = 0; i < n; ++i) {
     TState& next = FStack[depth + 1];
-    std::memcpy(&next, &s, sizeof(TState));
+    std::memcpy(next.cand, s.cand, sizeof(TMask) * g.cells);
+    next.unsolved = s.unsolved;
     FQueue.clear();
     if (Assign(next, best, values[i]) && Propagate(next)) Search(depth + 1);
     if (FFound >= FLimit || (FNodeLimit > 0 && FNodes >= FNodeLimit)) return;

@@ -36,6 +36,7 @@ class TExactSolver {
   };
 
   bool Assign(TState& s, int cell, int value);
+  bool Drain(TState& s);
   bool Propagate(TState& s);
   int LockedCandidates(TState& s);
   int Strike(TState& s, int cell, TMask bit);

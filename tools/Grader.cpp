@@ -111,7 +111,7 @@ bool TGrader::Eliminate(int cell, TMask bits) {
 bool TGrader::NakedSingles() {
   bool progress = false;
   for (int cell = 0; cell < FGeometry.cells && !FContradiction; ++cell) {
-    if (FValue[cell] != kEmpty || !std::has_single_bit(FCand[cell])) continue;
+    if (FValue[cell] != kEmpty || !IsSingle(FCand[cell])) continue;
     const int v = std::countr_zero(FCand[cell]);
     if (FSteps) Note("naked single: " + CellName(FGeometry, cell) + " = " + Sym(v));
     Place(cell, v);
@@ -251,7 +251,7 @@ bool TGrader::NakedPairs() {
     const std::int16_t* cells = g.unitCells[u].data();
     for (int a = 0; a < g.side; ++a) {
       const int ca = cells[a];
-      if (FValue[ca] != kEmpty || std::popcount(FCand[ca]) != 2) continue;
+      if (FValue[ca] != kEmpty || CountBits(FCand[ca]) != 2) continue;
       for (int b = a + 1; b < g.side; ++b) {
         const int cb = cells[b];
         if (FValue[cb] != kEmpty || FCand[cb] != FCand[ca]) continue;
@@ -281,16 +281,16 @@ bool TGrader::NakedTriples() {
     int m = 0;
     for (int k = 0; k < g.side; ++k) {
       const int cell = cells[k];
-      const int count = std::popcount(FCand[cell]);
+      const int count = CountBits(FCand[cell]);
       if (FValue[cell] == kEmpty && count >= 2 && count <= 3) pos[m++] = k;
     }
     for (int a = 0; a < m; ++a) {
       for (int b = a + 1; b < m; ++b) {
         const TMask ab = FCand[cells[pos[a]]] | FCand[cells[pos[b]]];
-        if (std::popcount(ab) > 3) continue;
+        if (CountBits(ab) > 3) continue;
         for (int c = b + 1; c < m; ++c) {
           const TMask triple = ab | FCand[cells[pos[c]]];
-          if (std::popcount(triple) != 3) continue;
+          if (CountBits(triple) != 3) continue;
           std::vector<int> removed;
           for (int k = 0; k < g.side; ++k) {
             if (k == pos[a] || k == pos[b] || k == pos[c]) continue;
@@ -322,7 +322,7 @@ bool TGrader::HiddenPairs() {
       for (TMask c = FCand[cell]; c; c &= c - 1) where[std::countr_zero(c)] |= TMask{1} << k;
     }
     for (int v = 0; v < g.side; ++v) {
-      if (std::popcount(where[v]) != 2) continue;
+      if (CountBits(where[v]) != 2) continue;
       for (int w = v + 1; w < g.side; ++w) {
         if (where[w] != where[v]) continue;
         const TMask keep = (TMask{1} << v) | (TMask{1} << w);

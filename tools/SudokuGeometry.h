@@ -22,6 +22,17 @@ inline constexpr TCellValue kEmpty = -1;
 // A candidate set: bit v set means symbol value v is still possible.
 using TMask = std::uint32_t;
 
+// Bit counting without the POPCNT instruction, which the baseline x86-64 target lacks: the
+// standard library would otherwise call a helper for every count.
+inline int CountBits(TMask m) {
+  m = m - ((m >> 1) & 0x55555555u);
+  m = (m & 0x33333333u) + ((m >> 2) & 0x33333333u);
+  return static_cast<int>((((m + (m >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+inline bool IsSingle(TMask m) {
+  return m != 0 && (m & (m - 1)) == 0;
+}
+
 // Units are numbered rows 0 … S−1, columns S … 2S−1, boxes 2S … 3S−1. Boxes are numbered
 // row-band-major, so for box size 3 box 5 covers rows 3–5 and columns 6–8. Cells are numbered
 // row * S + column.
