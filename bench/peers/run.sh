@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Tessamond beside gnome-sudoku, KSudoku and Solo in one sitting: start-up to the first mapped
-# window and resident memory 5 s later (median of RUNS), new-game times, typing latency.
+# window and resident memory 5 s later (median of RUNS, default 7), new-game times, typing latency.
 #   bench/peers/run.sh [build dir, default build/release]      (make bench-peers runs it)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,6 +17,10 @@ python3 "$here/startup.py" --runs "$runs" ksudoku -- /usr/games/ksudoku
 
 echo "== New game: Solo's generator alone (16x16 and 25x25, Basic), median of $runs"
 python3 "$here/solo_newgame.py" --count "$runs" 4x4db 5x5db
+echo "== New game: KSudoku 25x25 from X events, median of 5"
+python3 "$here/ksudoku_newgame.py" --runs 5
+echo "== New game: Tessamond 9x9 from X events (F10 to the screen at rest), median of $runs"
+python3 "$here/tessamond_newgame_x.py" --runs "$runs" "$game"
 
 echo "== Tessamond: F10 to painted grid, and a typed symbol to the repainted 25x25 grid (offscreen)"
 "$build/bench/game_newgame/bench_newgame" --benchmark_repetitions=5 \

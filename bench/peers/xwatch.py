@@ -29,6 +29,9 @@ _xdamage.XDamageQueryExtension.argtypes = [
 _xdamage.XDamageCreate.restype = ctypes.c_ulong
 _xdamage.XDamageCreate.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int]
 _xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+_xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+_xtst.XTestFakeMotionEvent.argtypes = [
+    ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
 
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
@@ -46,6 +49,12 @@ def _event_type(ev):
 def _map_override_redirect(ev):
     # XMapEvent on LP64: type, serial, send_event, display, event, window, override_redirect.
     return ctypes.cast(ctypes.byref(ev), ctypes.POINTER(ctypes.c_int))[12] != 0
+
+
+def _damage_area(ev):
+    # XDamageNotifyEvent on LP64: the damaged rectangle's width and height follow the timestamp.
+    shorts = ctypes.cast(ctypes.byref(ev), ctypes.POINTER(ctypes.c_ushort))
+    return shorts[34] * shorts[35]
 
 
 class Display:
@@ -104,6 +113,38 @@ class Display:
         _xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
         _x11.XFlush(self.dpy)
         return start
+
+    def click(self, x, y, button=1):
+        _xtst.XTestFakeMotionEvent(self.dpy, -1, x, y, 0)
+        _x11.XSync(self.dpy, 0)
+        self.drain()
+        start = time.monotonic()
+        _xtst.XTestFakeButtonEvent(self.dpy, button, 1, 0)
+        _xtst.XTestFakeButtonEvent(self.dpy, button, 0, 0)
+        _x11.XFlush(self.dpy)
+        return start
+
+    def changes(self, duration):
+        """Arrival times of every screen change during the next `duration` seconds."""
+        deadline = time.monotonic() + duration
+        seen = []
+        while True:
+            got = self._next(deadline)
+            if got is None:
+                return seen
+            if got[0] == self.damage_notify:
+                seen.append(got[1])
+
+    def wait_big_change(self, min_area, timeout):
+        """Time of the first screen change covering at least `min_area` pixels."""
+        deadline = time.monotonic() + timeout
+        while True:
+            got = self._next(deadline)
+            if got is None:
+                return None
+            kind, when, ev = got
+            if kind == self.damage_notify and _damage_area(ev) >= min_area:
+                return when
 
     def settle(self, quiet, timeout):
         """Time of the last screen change before `quiet` seconds pass without one."""
