@@ -17,6 +17,17 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // A right click on a scroll bar asks for the grid's own context menu, where the cells' menu is
+  // asked for, instead of opening the scroll bar's built-in modal one.
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint& pos) {
+      QWidget* target = viewport();
+      if (target->contextMenuPolicy() != Qt::CustomContextMenu) target = this;
+      if (target->contextMenuPolicy() != Qt::CustomContextMenu) return;
+      emit target->customContextMenuRequested(target->mapFromGlobal(bar->mapToGlobal(pos)));
+    });
+  }
   UpdateScrollBars();
 }
 

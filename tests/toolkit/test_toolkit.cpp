@@ -1,5 +1,7 @@
 // Tests of the toolkit widgets: the drawable grid, the digital clock, action buttons, radio groups.
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -217,6 +219,13 @@ void TToolkitTest::ScrollBarsAppearOnlyWhenTheCellsDoNotFit() {
   f.grid->SetRowCount(25);
   QVERIFY(f.grid->horizontalScrollBar()->maximum() > 0);
   QVERIFY(f.grid->verticalScrollBar()->maximum() > 0);
+  // Their context menu is the grid's: the request reaches the grid, and no modal menu of the
+  // scroll bar's own opens.
+  f.grid->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
+  QSignalSpy menu(f.grid->viewport(), &QWidget::customContextMenuRequested);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+  QApplication::sendEvent(f.grid->verticalScrollBar(), &click);
+  QCOMPARE(menu.count(), 1);
   // Making the last cell current scrolls it into view.
   f.grid->SetCurrentCell(24, 24);
   const QRect last = f.grid->CellRect(24, 24);
