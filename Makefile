@@ -3,7 +3,7 @@ PRESET ?= ci
 BUILD_DIR := build/$(PRESET)
 GAME := $(BUILD_DIR)/shell/tessamond
 
-.PHONY: all deps build run test bench asan print-samples clean format fuzz package bench-peers
+.PHONY: all deps build run test bench asan print-samples clean format fuzz memcheck package bench-peers
 
 all: build
 
@@ -70,6 +70,11 @@ bench-peers: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target tessamond tessamond_help bench_newgame
 	@bash bench/peers/run.sh build/release
+
+# A scripted offscreen session (every size generated, played, printed to PDF, quit) under valgrind:
+# fails on a memory error or a definite leak.
+memcheck: build
+	@bash scripts/memcheck.sh $(BUILD_DIR)
 
 format:
 	@git ls-files '*.cpp' '*.h' | grep -v '^catalogue/data/' | xargs clang-format -i
