@@ -20,10 +20,8 @@ TExactSolver::TExactSolver(const TGeometry& geometry) : FGeometry(geometry) {
 bool TExactSolver::Assign(TState& s, int cell, int value) {
   const TMask bit = TMask{1} << value;
   if ((s.cand[cell] & bit) == 0) return false;
-  if ((s.cand[cell] & kDone) == 0 && s.cand[cell] != bit) {
+  if ((s.cand[cell] & kDone) == 0) {
     s.cand[cell] = bit;
-    FQueue.push_back(static_cast<std::int16_t>(cell));
-  } else if ((s.cand[cell] & kDone) == 0) {
     FQueue.push_back(static_cast<std::int16_t>(cell));
   }
   return true;

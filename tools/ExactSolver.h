@@ -9,8 +9,9 @@
 
 namespace tsdtools {
 
-// Depth-first search over bitmask candidates. Every node propagates naked and hidden singles and
-// locked candidates to a fixpoint and then branches on an unfilled cell with the fewest candidates.
+// Depth-first search over bitmask candidates. Every node propagates naked and hidden singles to a
+// fixpoint (on 16×16 and 25×25 grids also locked candidates, naked pairs/triples and hidden pairs,
+// all sound, so they only prune) and then branches on an unfilled cell with the fewest candidates.
 // Search states live in a per-depth stack owned by the solver, so a solver is reused without
 // allocating and one solver must not be shared between threads.
 class TExactSolver {
