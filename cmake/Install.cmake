@@ -27,3 +27,12 @@ install(FILES ${_packaging_dir}/icons/scalable/tessamond.svg
 #   cmake --build <dir> --target tessamond-icons && QT_QPA_PLATFORM=offscreen <dir>/tessamond-icons packaging/icons
 add_executable(tessamond-icons EXCLUDE_FROM_ALL ${_packaging_dir}/MakeIcons.cpp)
 target_link_libraries(tessamond-icons PRIVATE Qt6::Gui)
+
+# `ctest -R install_layout`: installs into the build folder and checks the layout.
+if(TARGET tessamond)
+  add_test(NAME install_layout
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                   -DPREFIX=${CMAKE_BINARY_DIR}/install-check "-DICON_SIZES=${TESSAMOND_ICON_SIZES}"
+                   -DAPP_ID=${TESSAMOND_APP_ID} -P ${CMAKE_CURRENT_LIST_DIR}/CheckInstall.cmake)
+  set_tests_properties(install_layout PROPERTIES LABELS unit)
+endif()
