@@ -88,6 +88,15 @@ struct TWindow {
     Press(Qt::Key_F5);
   }
 
+  // Brings the window into a state through the keys a player uses: F10, then F5 and F6 as needed.
+  void Reach(std::uint8_t state, int boxSize = 3) {
+    if (state == gsEmpty) return;
+    Generate(boxSize);
+    if (state == gsSolutionView) Press(Qt::Key_F6);
+    if (state == gsPlaying || state == gsPlayingSolution) Press(Qt::Key_F5);
+    if (state == gsPlayingSolution) Press(Qt::Key_F6);
+  }
+
   // A key press and release at the focused widget, through the window's key preview.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget();

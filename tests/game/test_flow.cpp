@@ -11,15 +11,6 @@ namespace {
 const QString HintEn = QStringLiteral("For this box the best symbol is :");
 const QString HintIt = QStringLiteral("Per questa casella il miglior simbolo e' :");
 
-// Brings a fresh window into a state through the same keys a player uses.
-void Reach(TWindow& w, std::uint8_t state) {
-  if (state == gsEmpty) return;
-  w.Generate(3);
-  if (state == gsSolutionView) w.Press(Qt::Key_F6);
-  if (state == gsPlaying || state == gsPlayingSolution) w.Press(Qt::Key_F5);
-  if (state == gsPlayingSolution) w.Press(Qt::Key_F6);
-}
-
 bool SameCorner(const TCharGrid& a, const TCharGrid& b, int side) {
   for (int row = 0; row < side; ++row)
     for (int column = 0; column < side; ++column)
@@ -187,7 +178,7 @@ class TestFlow : public QObject {
     TWindow w;
     UILanguage = language;
     w.Form->ApplyLanguage();
-    Reach(w, static_cast<std::uint8_t>(state));
+    w.Reach(static_cast<std::uint8_t>(state));
     QCOMPARE(int{w.Form->FGameState}, state);
     QCOMPARE(w.Ui()->btnToggleView->text(), toggleCaption);
     QCOMPARE(w.Ui()->btnPlay->text(), playCaption);
@@ -225,7 +216,7 @@ class TestFlow : public QObject {
 
   void returningToTheGameUnhidesTheClock() {
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     w.Press(Qt::Key_F9);
     QVERIFY(w.Ui()->cbxHideTimer->isChecked());
     QVERIFY(!w.Ui()->Clock1->isVisible());
@@ -239,7 +230,7 @@ class TestFlow : public QObject {
   void playSetsTheClockToElapsedTime() {
     TWindow w;
     w.Fakes.Time.Current = QDateTime(QDate(2024, 3, 14), QTime(21, 47, 13, 600));
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     QCOMPARE(w.Form->FStartTime, w.Fakes.Time.Current);
     w.Ui()->Clock1->Refresh();
     QCOMPARE(w.Ui()->Clock1->Text(), QStringLiteral("00:00:00"));
@@ -268,7 +259,7 @@ class TestFlow : public QObject {
     TWindow w;
     TfrmSudoku& f = *w.Form;
     UILanguage = language;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint open = w.FirstOpenCell();
     QVERIFY(w.MoveTo(open.x(), open.y()));
     const char entry = f.FSolutionGrid[open.y()][open.x()];
@@ -296,7 +287,7 @@ class TestFlow : public QObject {
 
   void playAgainAfterQuitRestartsTheClock() {
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     w.Fakes.Time.AdvanceSeconds(100);
     w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
     w.Press(Qt::Key_F5);
@@ -442,7 +433,7 @@ class TestFlow : public QObject {
     TWindow w;
     TfrmSudoku& f = *w.Form;
     UILanguage = language;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint at = cell == "given" ? w.FirstGivenCell() : w.FirstOpenCell();
     QVERIFY(w.MoveTo(at.x(), at.y()));
     const char answer = f.FSolutionGrid[at.y()][at.x()];
@@ -486,7 +477,7 @@ class TestFlow : public QObject {
     QFETCH(QString, language);
     QFETCH(QString, message);
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     UILanguage = language;
     w.Form->FGameState = static_cast<std::uint8_t>(value);
     w.Form->ApplyState();

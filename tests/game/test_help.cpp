@@ -12,14 +12,6 @@ using PlayHarness::TWindow;
 
 namespace {
 
-void Reach(TWindow& w, std::uint8_t state) {
-  if (state == gsEmpty) return;
-  w.Generate(3);
-  if (state == gsSolutionView) w.Press(Qt::Key_F6);
-  if (state == gsPlaying || state == gsPlayingSolution) w.Press(Qt::Key_F5);
-  if (state == gsPlayingSolution) w.Press(Qt::Key_F6);
-}
-
 const char* const ShippedPages[] = {"start-en.html", "start-it.html", "view-en.html",
                                     "view-it.html",  "play-en.html",  "play-it.html"};
 
@@ -67,7 +59,7 @@ class TestHelp : public QObject {
     TWindow w;
     QTemporaryDir dir;
     w.Form->SetHelpDir(dir.path());
-    Reach(w, static_cast<std::uint8_t>(state));
+    w.Reach(static_cast<std::uint8_t>(state));
     UILanguage = language;
     w.Press(Qt::Key_F1);
     QTest::mouseClick(w.Ui()->btnHelp, Qt::LeftButton);
@@ -95,7 +87,7 @@ class TestHelp : public QObject {
   void helpLeavesTheGameAsItWas() {
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint open = w.FirstOpenCell();
     QVERIFY(w.MoveTo(open.x(), open.y()));
     w.Press(Qt::Key_3);
@@ -128,7 +120,7 @@ class TestHelp : public QObject {
   void modifiersKeepF1FromHelp() {
     QFETCH(int, modifiers);
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     w.Press(Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
     QVERIFY(w.Fakes.Urls.Opened.isEmpty());
   }

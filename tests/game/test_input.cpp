@@ -13,14 +13,6 @@ const QString StartIt = QStringLiteral("Per iniziare a giocare clicka su [Gioca]
 const QString BackEn = QStringLiteral("To play click on [View Game] or press [F6] !");
 const QString BackIt = QStringLiteral("Per giocare clicka su [Visualizza gioco] o premi [F6] !");
 
-void Reach(TWindow& w, std::uint8_t state, int boxSize = 3) {
-  if (state == gsEmpty) return;
-  w.Generate(boxSize);
-  if (state == gsSolutionView) w.Press(Qt::Key_F6);
-  if (state == gsPlaying || state == gsPlayingSolution) w.Press(Qt::Key_F5);
-  if (state == gsPlayingSolution) w.Press(Qt::Key_F6);
-}
-
 // Fills every open cell with the solution except the one at `last`, which is left empty.
 void FillAllBut(TfrmSudoku& f, QPoint last) {
   const int side = f.FBoard->GetSide();
@@ -87,7 +79,7 @@ class TestInput : public QObject {
     QFETCH(QString, stored);
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, gsPlaying, boxSize);
+    w.Reach(gsPlaying, boxSize);
     const QPoint at = w.FirstOpenCell();
     QVERIFY(w.MoveTo(at.x(), at.y()));
     w.Press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
@@ -120,7 +112,7 @@ class TestInput : public QObject {
     QFETCH(quint32, scanCode);
     QFETCH(QString, stored);
     TWindow w;
-    Reach(w, gsPlaying, 4);
+    w.Reach(gsPlaying, 4);
     const QPoint at = w.FirstOpenCell();
     QVERIFY(w.MoveTo(at.x(), at.y()));
     w.PressNative(static_cast<Qt::Key>(key), Qt::ShiftModifier, scanCode);
@@ -130,7 +122,7 @@ class TestInput : public QObject {
   void spaceAndDeleteClearOnlyEntries() {
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint open = w.FirstOpenCell();
     QVERIFY(w.MoveTo(open.x(), open.y()));
     w.Press(Qt::Key_7);
@@ -188,7 +180,7 @@ class TestInput : public QObject {
     QFETCH(QString, message);
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, static_cast<std::uint8_t>(state));
+    w.Reach(static_cast<std::uint8_t>(state));
     UILanguage = language;
     const TCharGrid before = f.FPlayGrid;
     w.Press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
@@ -226,9 +218,9 @@ class TestInput : public QObject {
     TfrmSudoku& f = *w.Form;
     // F10 is tried before a game (the only state it works in), the others during one.
     if (key == Qt::Key_F10) {
-      Reach(w, gsPuzzleView);
+      w.Reach(gsPuzzleView);
     } else {
-      Reach(w, gsPlaying);
+      w.Reach(gsPlaying);
       const QPoint open = w.FirstOpenCell();
       QVERIFY(w.MoveTo(open.x(), open.y()));
     }
@@ -282,7 +274,7 @@ class TestInput : public QObject {
 
   void f8BeforeAGameCarriesIntoIt() {
     TWindow w;
-    Reach(w, gsPuzzleView);
+    w.Reach(gsPuzzleView);
     QVERIFY(!w.Ui()->cbxControllo->isVisible());
     w.Press(Qt::Key_F8);
     QVERIFY(w.Ui()->cbxControllo->isChecked());
@@ -294,7 +286,7 @@ class TestInput : public QObject {
 
   void f9HidesAndShowsTheClock() {
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     QVERIFY(w.Ui()->Clock1->isVisible());
     w.Press(Qt::Key_F9);
     QVERIFY(w.Ui()->cbxHideTimer->isChecked());
@@ -370,7 +362,7 @@ class TestInput : public QObject {
     UILanguage = language;
     w.Form->ApplyLanguage();
     w.Ui()->cbxControllo->setChecked(marking);
-    Reach(w, static_cast<std::uint8_t>(state), boxSize);
+    w.Reach(static_cast<std::uint8_t>(state), boxSize);
     if (state == gsEmpty) {
       // Never built, and it does not open: a right click brings up no menu.
       w.Form->BuildContextMenu(gsEmpty);
@@ -389,7 +381,7 @@ class TestInput : public QObject {
 
   void markingItemFollowsTheCheckBox() {
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     w.MenuItem(QStringLiteral("View errors [F8]"))->trigger();
     QVERIFY(w.Ui()->cbxControllo->isChecked());
     QVERIFY(w.MenuItem(QStringLiteral("Disable control [F8]")));
@@ -402,7 +394,7 @@ class TestInput : public QObject {
   void menuItemsRunTheirActions() {
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint open = w.FirstOpenCell();
     QVERIFY(w.MoveTo(open.x(), open.y()));
     w.MenuItem(QStringLiteral("8"))->trigger();
@@ -429,7 +421,7 @@ class TestInput : public QObject {
   void rightClickChoosesTheCellOnlyDuringAGame() {
     TWindow w;
     TDrawGrid* grid = w.Grid();
-    Reach(w, gsPuzzleView);
+    w.Reach(gsPuzzleView);
     QWidget* viewport = grid->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, {}, grid->CellRect(4, 3).center());
     QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(0, 0));
@@ -451,7 +443,7 @@ class TestInput : public QObject {
 
   void entryAndHintStayInsideTheBoard() {
     TWindow w;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     // A grid with more cells than the board: its current cell can lie past the board, and then
     // neither entry nor hint may touch the grids.
     w.Grid()->SetColCount(25);
@@ -497,7 +489,7 @@ class TestInput : public QObject {
     TfrmSudoku& f = *w.Form;
     UILanguage = language;
     w.Fakes.Time.Current = QDateTime(QDate(2024, 3, 14), QTime(23, 59, 30, 250));
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     const QPoint last = w.FirstOpenCell();
     FillAllBut(f, last);
     QVERIFY(w.MoveTo(last.x(), last.y()));
@@ -513,7 +505,7 @@ class TestInput : public QObject {
   void conflictHoldsBackTheCongratulation() {
     TWindow w;
     TfrmSudoku& f = *w.Form;
-    Reach(w, gsPlaying);
+    w.Reach(gsPlaying);
     // Two open cells of one row: swapping their answers fills the grid with conflicts.
     const QPoint a = w.FirstOpenCell();
     int otherColumn = -1;
