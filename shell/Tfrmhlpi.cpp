@@ -6,6 +6,11 @@
 
 #include "TsdResources.h"
 
+namespace {
+// The picture's size, known before it is decoded.
+constexpr QSize PageSize(794, 1123);
+}  // namespace
+
 Tfrmhlpi::Tfrmhlpi(QWidget* parent) : QWidget(parent) {
   TsdInitResources();
   setObjectName(QStringLiteral("Tfrmhlpi"));
@@ -13,12 +18,18 @@ Tfrmhlpi::Tfrmhlpi(QWidget* parent) : QWidget(parent) {
   resize(696, 480);
   // Never shown, so it must not keep the program running once the main window closes.
   setAttribute(Qt::WA_QuitOnClose, false);
-
-  FWaterMark =
-      QImage(QStringLiteral(":/tessamond/watermark.png")).convertToFormat(QImage::Format_RGB888);
   imgWaterMark = new QLabel(this);
   imgWaterMark->setObjectName(QStringLiteral("imgWaterMark"));
-  imgWaterMark->setPixmap(QPixmap::fromImage(FWaterMark));
-  // Sizes itself to its picture.
-  imgWaterMark->setGeometry(-8, 0, FWaterMark.width(), FWaterMark.height());
+  imgWaterMark->setGeometry(QRect(QPoint(-8, 0), PageSize));
+}
+
+const QImage& Tfrmhlpi::WaterMark() const {
+  if (FWaterMark.isNull()) {
+    FWaterMark = QImage(QStringLiteral(":/tessamond/watermark.png"), "PNG")
+                     .convertToFormat(QImage::Format_RGB888);
+    imgWaterMark->setPixmap(QPixmap::fromImage(FWaterMark));
+    // Sizes itself to its picture.
+    imgWaterMark->setGeometry(QRect(QPoint(-8, 0), FWaterMark.size()));
+  }
+  return FWaterMark;
 }

@@ -12,11 +12,12 @@ class Tfrmhlpi : public QWidget {
  public:
   explicit Tfrmhlpi(QWidget* parent = nullptr);
 
-  // The page background: 794 × 1123 pixels, 24 bits per pixel (A4 portrait at 96 dpi).
-  const QImage& WaterMark() const { return FWaterMark; }
+  // The page background: 794 × 1123 pixels, 24 bits per pixel (A4 portrait at 96 dpi). Decoded
+  // on first use, since only printing needs it and decoding it would slow the start.
+  const QImage& WaterMark() const;
 
   QLabel* imgWaterMark = nullptr;
 
  private:
-  QImage FWaterMark;
+  mutable QImage FWaterMark;
 };

@@ -1,5 +1,6 @@
 // Entry point: application, main window, hidden watermark holder, event loop.
 #include <QApplication>
+#include <QTimer>
 
 #include "QtServices.h"
 #include "TfrmSudoku.h"
@@ -11,9 +12,10 @@ int main(int argc, char** argv) {
 
   TfrmSudoku frmSudoku(QtServices());
   Tfrmhlpi frmhlpi;
-  frmSudoku.SetWaterMark(&frmhlpi.WaterMark());
 
   // Closing the main window ends the loop; the holder is never shown and does not count.
   frmSudoku.show();
+  // The watermark is decoded once the loop runs, after the window is up: nothing can print before.
+  QTimer::singleShot(0, &frmSudoku, [&] { frmSudoku.SetWaterMark(&frmhlpi.WaterMark()); });
   return QApplication::exec();
 }

@@ -25,6 +25,9 @@ void TShellTest::WatermarkHolderCarriesThePageBackground() {
   QCOMPARE(holder.imgWaterMark->objectName(), QStringLiteral("imgWaterMark"));
   QCOMPARE(holder.imgWaterMark->geometry(), QRect(-8, 0, 794, 1123));
   QCOMPARE(holder.WaterMark().size(), QSize(794, 1123));
+  QCOMPARE(holder.imgWaterMark->pixmap().size(), QSize(794, 1123));
+  QCOMPARE(holder.imgWaterMark->geometry(), QRect(-8, 0, 794, 1123));
+  QCOMPARE(&holder.WaterMark(), &holder.WaterMark());  // decoded once, then kept
   QCOMPARE(holder.WaterMark().format(), QImage::Format_RGB888);
   // A light page: its centre and corners are near white.
   const QImage& page = holder.WaterMark();
