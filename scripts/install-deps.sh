@@ -10,7 +10,7 @@ packages=(
   # unit tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the real-window tests and looking at what the game shows
-  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils python3
   # fonts: the fallback for Verdana / MS Sans Serif
   fontconfig fonts-dejavu-core
   # fuzzing the engine (clang's libFuzzer runtime) and the leak check of a scripted session
