@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "Language.h"
+#include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "ui_TfrmSudoku.h"
 
@@ -165,8 +166,10 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
            QStringLiteral("Printing failed: the printer did not accept the job."))
             .toStdString());
   }
-  // The grid as the player sees it now, marks included, in 24 bits per pixel.
-  const QImage gridImage = ui->sg1->grab().toImage().convertToFormat(QImage::Format_RGB888);
+  // The grid as the player sees it now, marks included, in 24 bits per pixel. It is painted whole
+  // rather than copied from the screen, so neither the blank area beside a small grid nor the part
+  // of a large one scrolled out of view ends up on paper.
+  const QImage gridImage = ui->sg1->RenderContent().convertToFormat(QImage::Format_RGB888);
   const QSize page(canvas.device()->width(), canvas.device()->height());
   ComposePage(canvas, page, FWaterMark, gridImage, FBoxSize, FSymbols4, FSymbols5);
   if (!canvas.end()) {

@@ -120,18 +120,27 @@ QSize TDrawGrid::minimumSizeHint() const {
 
 void TDrawGrid::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
-  const QRect dirty = event->rect();
+  PaintContent(p, event->rect(), horizontalScrollBar()->value(), verticalScrollBar()->value(),
+               viewport()->height());
+}
 
+QImage TDrawGrid::RenderContent() const {
+  QImage image(std::max(1, ContentWidth()), std::max(1, ContentHeight()), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  PaintContent(p, image.rect(), 0, 0, image.height());
+  return image;
+}
+
+void TDrawGrid::PaintContent(QPainter& p, const QRect& dirty, int sx, int sy,
+                             int surfaceHeight) const {
   const int pitchX = FDefaultColWidth + FGridLineWidth;
   const int pitchY = FDefaultRowHeight + FGridLineWidth;
-  const int sx = horizontalScrollBar()->value();
-  const int sy = verticalScrollBar()->value();
   const int width = ContentWidth() - sx;
   const int height = ContentHeight() - sy;
   // Only the area beside and below the cells gets the background here; cells and lines cover the
   // rest, so no pixel is filled twice over by the grid itself.
-  p.fillRect(QRect(width, 0, std::max(0, dirty.right() + 1 - width), viewport()->height()),
-             Qt::white);
+  p.fillRect(QRect(width, 0, std::max(0, dirty.right() + 1 - width), surfaceHeight), Qt::white);
   p.fillRect(QRect(0, height, std::max(0, width), std::max(0, dirty.bottom() + 1 - height)),
              Qt::white);
   if (FColCount == 0 || FRowCount == 0) return;
@@ -155,7 +164,7 @@ void TDrawGrid::paintEvent(QPaintEvent* event) {
   const QFont gridFont = font();
   for (int r = firstRow; r <= lastRow; ++r) {
     for (int c = firstCol; c <= lastCol; ++c) {
-      const QRect rect = CellRect(c, r);
+      const QRect rect(c * pitchX - sx, r * pitchY - sy, FDefaultColWidth, FDefaultRowHeight);
       const bool focused = gridIsActive && c == FCol && r == FRow;
       p.setFont(gridFont);
       p.setBrush(Qt::white);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <functional>
 
 class TDrawGrid : public QAbstractScrollArea {
@@ -53,6 +54,11 @@ class TDrawGrid : public QAbstractScrollArea {
 
   void SetDrawCellHandler(TDrawCellFn handler);
 
+  // Every cell, with the lines between them, painted by the same code as the screen (marks and
+  // focus included) into one image the size of the whole grid, whatever part of it is scrolled
+  // into view.
+  QImage RenderContent() const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -73,6 +79,8 @@ class TDrawGrid : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
+  // Paints what of the content touches `dirty` (surface coordinates), scrolled by (sx, sy).
+  void PaintContent(QPainter& p, const QRect& dirty, int sx, int sy, int surfaceHeight) const;
   void UpdateScrollBars();
   void EnsureVisible(int column, int row);
   int ContentWidth() const;

@@ -255,6 +255,40 @@ class PrintingTest : public QObject {
     QCOMPARE(w.Form->FStartTime, start);
   }
 
+  // What goes on paper is what the screen shows: the rendered grid equals the visible cells pixel
+  // for pixel, and covers the whole grid when part of it is scrolled away.
+  void printedGridIsTheGridAsPainted() {
+    TWindow w;
+    w.GenerateAndPlay(3);
+    w.Ui()->cbxControllo->setChecked(true);
+    const QPoint open = w.FirstOpenCell();
+    w.MoveTo(open.x(), open.y());
+    w.Press(Qt::Key_1);
+    w.Press(Qt::Key_1);
+    TDrawGrid* grid = w.Grid();
+    QVERIFY(grid->hasFocus());
+    const QImage content = grid->RenderContent().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(content.size(), QSize(9 * (44 + 3), 9 * (34 + 3)));
+    const QImage shown = grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(shown.width() >= content.width() && shown.height() >= content.height(),
+             "the 9x9 grid fits the window");
+    QCOMPARE(shown.copy(content.rect()), content);
+  }
+
+  void printedGridCoversCellsScrolledOutOfView() {
+    TWindow w;
+    w.Generate(5);
+    for (int i = 0; i < 8; ++i) w.Form->btnFontPiuClick();
+    w.Form->resize(w.Form->minimumSizeHint());
+    QApplication::processEvents();
+    TDrawGrid* grid = w.Grid();
+    const QImage content = grid->RenderContent();
+    QCOMPARE(content.size(), QSize(25 * (42 + 2), 25 * (32 + 2)));
+    QVERIFY(grid->viewport()->width() < content.width());
+    // The bottom-right cell is painted: its thick box line ends the image.
+    QCOMPARE(QColor(content.pixel(content.width() - 2, content.height() / 2)), QColor(Qt::black));
+  }
+
   void printIsNotOfferedBeforeAPuzzleExists() {
     TWindow w;
     w.Press(Qt::Key_F7);
