@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and benchmarking Tessamond need, only when missing.
+# With package names as arguments it installs those instead (scripts/install-peers.sh does).
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,10 @@ packages=(
   qqwing
 )
 
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
@@ -30,11 +35,11 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "install-deps: installing ${missing[*]}" >&2
+echo "$(basename "$0"): installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
-    echo "install-deps: missing packages (${missing[*]}) and not root; install them or run as root" >&2
+    echo "$(basename "$0"): missing packages (${missing[*]}) and not root; install them or run as root" >&2
     exit 1
   fi
 fi

@@ -11,45 +11,21 @@
 namespace tsdtools {
 
 std::string_view LevelName(TLevel level) {
-  switch (level) {
-    case TLevel::Singles:
-      return "E";
-    case TLevel::Locked:
-      return "M";
-    case TLevel::Subsets:
-      return "A";
-    default:
-      return "beyond";
-  }
+  const auto index = static_cast<std::size_t>(level);
+  return index < kLevelLetters.size() ? std::string_view(&kLevelLetters[index], 1) : "beyond";
 }
 
 char LevelLetter(TLevel level) {
-  switch (level) {
-    case TLevel::Singles:
-      return 'E';
-    case TLevel::Locked:
-      return 'M';
-    case TLevel::Subsets:
-      return 'A';
-    default:
-      return '-';
-  }
+  const auto index = static_cast<std::size_t>(level);
+  return index < kLevelLetters.size() ? kLevelLetters[index] : '-';
 }
 
 TLevel LevelOfLetter(char letter) {
-  switch (letter) {
-    case 'E':
-    case 'e':
-      return TLevel::Singles;
-    case 'M':
-    case 'm':
-      return TLevel::Locked;
-    case 'A':
-    case 'a':
-      return TLevel::Subsets;
-    default:
-      return TLevel::Beyond;
+  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  for (std::size_t i = 0; i < kLevelLetters.size(); ++i) {
+    if (kLevelLetters[i] == letter) return static_cast<TLevel>(i);
   }
+  return TLevel::Beyond;
 }
 
 namespace {

@@ -45,6 +45,10 @@ inline constexpr std::array<TTechniqueInfo, 7> kLadder = {{
     {TTechnique::HiddenPair, "hidden pair", TLevel::Subsets},
 }};
 
+// The catalogue's letter for each level below Beyond, declared once: E = singles,
+// M = + locked candidates, A = + pairs and triples.
+inline constexpr std::array<char, 3> kLevelLetters = {'E', 'M', 'A'};
+
 // "E", "M", "A" for the three levels, "beyond" past them.
 std::string_view LevelName(TLevel level);
 // 'E', 'M', 'A'; '-' for Beyond.

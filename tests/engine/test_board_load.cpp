@@ -23,6 +23,11 @@ struct TLengthCase {
   std::string message;
 };
 
+// Keeps test listings readable: the case's name instead of its bytes.
+void PrintTo(const TLengthCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class LoadLengthTest : public ::testing::TestWithParam<TLengthCase> {};
 
 TEST_P(LoadLengthTest, FirstFailingCheckIsReportedAndGridsStayBlank) {

@@ -23,6 +23,10 @@ struct TSolutionCase {
   bool valid;
 };
 
+void PrintTo(const TSolutionCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class SolutionValidTest : public ::testing::TestWithParam<TSolutionCase> {};
 
 TEST_P(SolutionValidTest, JudgesTheSolutionAndLeavesItAsItWas) {
