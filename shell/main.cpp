@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessamond"));
+  // Lets desktops match the window to its menu entry and icon (Wayland reads nothing else).
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessamond"));
 
   TfrmSudoku frmSudoku(QtServices());
   Tfrmhlpi frmhlpi;
