@@ -94,9 +94,9 @@ class TMonkey {
       W.Fakes.Time.AdvanceSeconds(seconds);
       Description = QStringLiteral("time passes: %1 s").arg(seconds);
     }
-    // Painting the whole window is most of the cost of an action; every fourth action lets the
+    // Painting the whole window is most of the cost of an action; every eighth action lets the
     // window paint (and so runs the grid's paint code on whatever state the actions left).
-    if (++ActionsSinceStart % 4 == 0) QCoreApplication::processEvents();
+    if (++ActionsSinceStart % 8 == 0) QCoreApplication::processEvents();
     CloseOpenMenu();
   }
 
