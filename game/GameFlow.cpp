@@ -63,11 +63,6 @@ bool TfrmSudoku::NewPuzzle() {
   }
   const std::int32_t boxSize = 3 + sizeIndex;
 
-  if (ui->sg1->isHidden() || boxSize != FBoxSize) {
-    if (boxSize != FBoxSize) SetWindowSizeFor(boxSize);
-    SetupGrid(boxSize);
-  }
-
   char level = '\0';  // no level selected: the catalogue has nothing under it
   switch (ui->cbgLivello->ItemIndex()) {
     case 0:
@@ -94,6 +89,13 @@ bool TfrmSudoku::NewPuzzle() {
   if (!FPuzzles.Fetch(boxSize, level, index, puzzleText, solutionText)) {
     ShowMessage(QStringLiteral("ENGINE ERROR: 002"));
     return false;
+  }
+
+  // The grid is set up for the new size only once a puzzle is in hand: an attempt that fails at
+  // the catalogue must leave the puzzle on screen, and the grid sized for it, as they were.
+  if (ui->sg1->isHidden() || boxSize != FBoxSize) {
+    if (boxSize != FBoxSize) SetWindowSizeFor(boxSize);
+    SetupGrid(boxSize);
   }
 
   const std::string symbols = SymbolsFor(boxSize).toStdString();

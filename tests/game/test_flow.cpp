@@ -311,6 +311,24 @@ class TestFlow : public QObject {
     QTest::newRow("from empty") << false;
     QTest::newRow("from a puzzle") << true;
   }
+  // A failed attempt for another size leaves the puzzle, the grid's size and the board as they
+  // were.
+  void failedAttemptForAnotherSizeKeepsThePuzzle() {
+    TWindow w;
+    TfrmSudoku& f = *w.Form;
+    w.Generate(3);
+    const TCharGrid play = f.FPlayGrid;
+    const TsdBoard* board = f.FBoard.get();
+    w.Source.Pairs.erase({4, 'E'});
+    w.Generate(4);
+    QCOMPARE(w.Messages().count(QStringLiteral("ENGINE ERROR: 001")), 11);
+    QCOMPARE(f.FGameState, std::uint8_t{gsPuzzleView});
+    QVERIFY(play == f.FPlayGrid);
+    QCOMPARE(f.FBoxSize, 3);
+    QCOMPARE(f.FBoard.get(), board);
+    QCOMPARE(w.Grid()->RowCount(), 9);
+    QCOMPARE(w.Grid()->ColCount(), 9);
+  }
   void elevenAttemptsThenGiveUp() {
     QFETCH(bool, afterAPuzzle);
     TWindow w;
@@ -329,9 +347,9 @@ class TestFlow : public QObject {
     QCOMPARE(w.Source.CountCalls, 11);
     QCOMPARE(f.FGameState, before);
     QCOMPARE(f.FBoard.get(), board);
-    // Before the first puzzle the attempt still sets the grid up (filled with dots); after one,
-    // the grid keeps the puzzle.
+    // Before the first puzzle the grid stays hidden; after one, the grid keeps the puzzle.
     if (afterAPuzzle) QVERIFY(play == f.FPlayGrid);
+    if (!afterAPuzzle) QVERIFY(w.Grid()->isHidden());
   }
 
   void failedFetchIsEngineError002() {
