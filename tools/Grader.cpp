@@ -30,6 +30,24 @@ TLevel LevelOfLetter(char letter) {
 
 namespace {
 
+// Locked candidates look at a unit cut into N segments (a box into its rows or columns, a line into
+// the boxes it crosses): the symbols found in exactly one segment are the locked ones.
+TMask InOneSegmentOnly(const TMask* seg, int n) {
+  TMask once = 0, twice = 0;
+  for (int i = 0; i < n; ++i) {
+    twice |= once & seg[i];
+    once |= seg[i];
+  }
+  return once & ~twice;
+}
+
+// The segment that holds a symbol known to be in exactly one.
+int SegmentHolding(const TMask* seg, TMask bit) {
+  int i = 0;
+  while ((seg[i] & bit) == 0) ++i;
+  return i;
+}
+
 std::string CellList(const TGeometry& g, const std::vector<int>& cells) {
   std::string text;
   for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -148,15 +166,9 @@ bool TGrader::Pointing() {
           seg[i] |= FCand[cell];
         }
       }
-      TMask once = 0, twice = 0;
-      for (int i = 0; i < n; ++i) {
-        twice |= once & seg[i];
-        once |= seg[i];
-      }
-      for (TMask only = once & ~twice; only; only &= only - 1) {
+      for (TMask only = InOneSegmentOnly(seg, n); only; only &= only - 1) {
         const TMask bit = only & (~only + 1);
-        int i = 0;
-        while ((seg[i] & bit) == 0) ++i;
+        const int i = SegmentHolding(seg, bit);
         const int line = byColumn ? left + i : top + i;
         std::vector<int> removed;
         for (int k = 0; k < g.side; ++k) {
@@ -190,15 +202,9 @@ bool TGrader::Claiming() {
         const int cell = byColumn ? k * g.side + line : line * g.side + k;
         seg[k / n] |= FCand[cell];
       }
-      TMask once = 0, twice = 0;
-      for (int i = 0; i < n; ++i) {
-        twice |= once & seg[i];
-        once |= seg[i];
-      }
-      for (TMask only = once & ~twice; only; only &= only - 1) {
+      for (TMask only = InOneSegmentOnly(seg, n); only; only &= only - 1) {
         const TMask bit = only & (~only + 1);
-        int i = 0;
-        while ((seg[i] & bit) == 0) ++i;
+        const int i = SegmentHolding(seg, bit);
         const int b = byColumn ? i * n + line / n : (line / n) * n + i;
         std::vector<int> removed;
         for (int k = 0; k < g.side; ++k) {
