@@ -41,7 +41,6 @@ bool IsModifierAlone(int keyCode) {
     case 92:
     case 144:
     case 145:
-    case 0:
       return true;
     default:
       return false;

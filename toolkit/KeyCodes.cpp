@@ -81,7 +81,10 @@ int FromNamedKey(int key) {
     case Qt::Key_Delete:
       return 46;
     case Qt::Key_Meta:
+    case Qt::Key_Super_L:
       return 91;
+    case Qt::Key_Super_R:
+      return 92;
     case Qt::Key_Menu:
       return 93;
     case Qt::Key_NumLock:
@@ -108,6 +111,49 @@ int FromPhysicalKey(const QKeyEvent& event) {
   return 0;
 }
 
+// Any other key that types a character (punctuation, accented letters of the layout) still has a
+// code, as on the system the key codes come from: the US punctuation keys their own, the rest the
+// code of the "other character" key. They enter nothing, but they are keys like any other.
+int FromCharacterKey(int key) {
+  switch (key) {
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon:
+      return 186;
+    case Qt::Key_Equal:
+    case Qt::Key_Plus:
+      return 187;
+    case Qt::Key_Comma:
+    case Qt::Key_Less:
+      return 188;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore:
+      return 189;
+    case Qt::Key_Period:
+    case Qt::Key_Greater:
+      return 190;
+    case Qt::Key_Slash:
+    case Qt::Key_Question:
+      return 191;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde:
+      return 192;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft:
+      return 219;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar:
+      return 220;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight:
+      return 221;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl:
+      return 222;
+    default:
+      return key > Qt::Key_Space && key < Qt::Key_Escape ? OtherCharacter : 0;
+  }
+}
+
 }  // namespace
 
 int FromEvent(const QKeyEvent& event) {
@@ -117,7 +163,8 @@ int FromEvent(const QKeyEvent& event) {
     if (code >= 0) return code;
   }
   if (const int code = FromNamedKey(key); code != 0) return code;
-  return FromPhysicalKey(event);
+  if (const int code = FromPhysicalKey(event); code != 0) return code;
+  return FromCharacterKey(key);
 }
 
 }  // namespace TKeyCodes

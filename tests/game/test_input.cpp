@@ -169,6 +169,10 @@ class TestInput : public QObject {
         << int{gsPuzzleView} << "EN" << int(Qt::Key_F10) << int(Qt::ControlModifier) << StartEn;
     QTest::newRow("playing solution alt F6")
         << int{gsPlayingSolution} << "EN" << int(Qt::Key_F6) << int(Qt::AltModifier) << BackEn;
+    QTest::newRow("punctuation") << int{gsPuzzleView} << "EN" << int(Qt::Key_Comma) << none
+                                 << StartEn;
+    QTest::newRow("accented letter")
+        << int{gsSolutionView} << "IT" << int(Qt::Key_Egrave) << none << StartIt;
     QTest::newRow("shift alone") << int{gsPuzzleView} << "EN" << int(Qt::Key_Shift)
                                  << int(Qt::ShiftModifier) << "";
   }

@@ -39,9 +39,12 @@ class TestKeyCodes : public QObject {
     QTest::newRow("US shift 0 is )") << int(Qt::Key_ParenRight) << shift << 19u << 48;
     QTest::newRow("IT shift 3 is pound") << int(Qt::Key_sterling) << shift << 12u << 51;
     QTest::newRow("FR 2 is e acute") << int(Qt::Key_Eacute) << none << 11u << 50;
-    QTest::newRow("IT e grave, no digit") << int(Qt::Key_Egrave) << none << 34u << 0;
-    QTest::newRow("minus, no digit") << int(Qt::Key_Minus) << none << 20u << 0;
-    QTest::newRow("symbol without scan code") << int(Qt::Key_Exclam) << shift << 0u << 0;
+    QTest::newRow("IT e grave, no digit") << int(Qt::Key_Egrave) << none << 34u << 223;
+    QTest::newRow("minus, no digit") << int(Qt::Key_Minus) << none << 20u << 189;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << none << 59u << 188;
+    QTest::newRow("symbol without scan code") << int(Qt::Key_Exclam) << shift << 0u << 223;
+    QTest::newRow("right Windows key") << int(Qt::Key_Super_R) << none << 134u << 92;
+    QTest::newRow("dead key has no code") << int(Qt::Key_Dead_Grave) << none << 49u << 0;
   }
   void translates() {
     QFETCH(int, key);
