@@ -118,15 +118,14 @@ void TfrmSudoku::BindControls() {
   QAction* n2 = popm1->addAction(QStringLiteral("2"));
   n2->setObjectName(QStringLiteral("N2"));
   connect(n2, &QAction::triggered, this, [this] { N21Click(); });
-  // A right click lands on the viewport, the menu key on the grid itself.
+  // A scroll area reports its context-menu requests (right click or menu key) in viewport
+  // coordinates; the viewport's own request comes from a right click on a scroll bar.
   grid->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
-  auto openMenu = [this](QWidget* from, const QPoint& pos) {
-    if (FMenuAutoPopup && popm1) popm1->popup(from->mapToGlobal(pos));
+  auto openMenu = [this, grid](const QPoint& viewportPos) {
+    if (FMenuAutoPopup && popm1) popm1->popup(grid->viewport()->mapToGlobal(viewportPos));
   };
-  connect(grid, &QWidget::customContextMenuRequested, this,
-          [grid, openMenu](const QPoint& pos) { openMenu(grid, pos); });
-  connect(grid->viewport(), &QWidget::customContextMenuRequested, this,
-          [grid, openMenu](const QPoint& pos) { openMenu(grid->viewport(), pos); });
+  connect(grid, &QWidget::customContextMenuRequested, this, openMenu);
+  connect(grid->viewport(), &QWidget::customContextMenuRequested, this, openMenu);
 
   // Check boxes react to every change of state, also one made by the program.
   connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
