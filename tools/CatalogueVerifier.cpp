@@ -21,19 +21,6 @@ std::string TableName(int box, char level) {
   return std::to_string(side) + "x" + std::to_string(side) + " " + level;
 }
 
-bool IsCompleteGrid(const TGeometry& g, const std::vector<TCellValue>& cells) {
-  for (int u = 0; u < 3 * g.side; ++u) {
-    TMask seen = 0;
-    for (int k = 0; k < g.side; ++k) {
-      const int v = cells[g.unitCells[u][k]];
-      if (v < 0 || v >= g.side) return false;
-      seen |= TMask{1} << v;
-    }
-    if (seen != g.full) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 TVerifyReport VerifyCatalogue(const TEntrySource& source) {

@@ -284,18 +284,24 @@ void TExactSolver::Search(int depth) {
   }
 }
 
-int TExactSolver::CountSolutions(const TCellValue* puzzle, int limit, TCellValue* solution) {
-  const TGeometry& g = FGeometry;
+TExactSolver::TState& TExactSolver::Reset(int limit, long nodeLimit, TRng* rng,
+                                          TCellValue* solution) {
   TState& s = FStack[0];
-  for (int cell = 0; cell < g.cells; ++cell) s.cand[cell] = g.full;
-  s.unsolved = g.cells;
+  for (int cell = 0; cell < FGeometry.cells; ++cell) s.cand[cell] = FGeometry.full;
+  s.unsolved = FGeometry.cells;
   FQueue.clear();
   FFound = 0;
   FNodes = 0;
-  FNodeLimit = 0;
-  FLimit = limit < 1 ? 1 : limit;
-  FRng = nullptr;
+  FNodeLimit = nodeLimit;
+  FLimit = limit;
+  FRng = rng;
   FSolution = solution;
+  return s;
+}
+
+int TExactSolver::CountSolutions(const TCellValue* puzzle, int limit, TCellValue* solution) {
+  const TGeometry& g = FGeometry;
+  TState& s = Reset(limit < 1 ? 1 : limit, 0, nullptr, solution);
   for (int cell = 0; cell < g.cells; ++cell) {
     const int v = puzzle[cell];
     if (v == kEmpty) continue;
@@ -308,16 +314,7 @@ int TExactSolver::CountSolutions(const TCellValue* puzzle, int limit, TCellValue
 
 bool TExactSolver::RandomGrid(TRng& rng, TCellValue* grid, long nodeLimit) {
   const TGeometry& g = FGeometry;
-  TState& s = FStack[0];
-  for (int cell = 0; cell < g.cells; ++cell) s.cand[cell] = g.full;
-  s.unsolved = g.cells;
-  FQueue.clear();
-  FFound = 0;
-  FNodes = 0;
-  FNodeLimit = nodeLimit;
-  FLimit = 1;
-  FRng = &rng;
-  FSolution = grid;
+  TState& s = Reset(1, nodeLimit, &rng, grid);
   // The first row is a random permutation: any grid can be relabelled to one, so nothing is lost.
   int first[kMaxSide];
   for (int v = 0; v < g.side; ++v) first[v] = v;

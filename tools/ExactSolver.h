@@ -36,6 +36,8 @@ class TExactSolver {
     int unsolved;
   };
 
+  // Every cell open again, the search counters and limits set for one run; the root state.
+  TState& Reset(int limit, long nodeLimit, TRng* rng, TCellValue* solution);
   bool Assign(TState& s, int cell, int value);
   bool Drain(TState& s);
   bool Propagate(TState& s);

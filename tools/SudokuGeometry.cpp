@@ -74,4 +74,17 @@ std::string UnitName(const TGeometry& g, int unit) {
   return "box " + std::to_string(unit - 2 * g.side + 1);
 }
 
+bool IsCompleteGrid(const TGeometry& g, const std::vector<TCellValue>& cells) {
+  for (int u = 0; u < 3 * g.side; ++u) {
+    TMask seen = 0;
+    for (int k = 0; k < g.side; ++k) {
+      const int v = cells[g.unitCells[u][k]];
+      if (v < 0 || v >= g.side) return false;
+      seen |= TMask{1} << v;
+    }
+    if (seen != g.full) return false;
+  }
+  return true;
+}
+
 }  // namespace tsdtools

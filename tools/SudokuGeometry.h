@@ -59,6 +59,8 @@ std::string_view SymbolsFor(int boxSize);
 
 // Human names used by explanations: "r5c3", "row 5", "column 2", "box 4" (all counted from 1).
 std::string CellName(const TGeometry& g, int cell);
+// Every row, column and box holds each value 0..side−1 exactly once.
+bool IsCompleteGrid(const TGeometry& g, const std::vector<TCellValue>& cells);
 std::string UnitName(const TGeometry& g, int unit);
 
 }  // namespace tsdtools

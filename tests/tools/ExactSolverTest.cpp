@@ -23,19 +23,6 @@ std::vector<TCellValue> Read(const std::string& text) {
   return p.cells;
 }
 
-bool IsCompleteGrid(const TGeometry& g, const std::vector<TCellValue>& cells) {
-  for (int u = 0; u < 3 * g.side; ++u) {
-    TMask seen = 0;
-    for (int k = 0; k < g.side; ++k) {
-      const int v = cells[g.unitCells[u][k]];
-      if (v < 0 || v >= g.side) return false;
-      seen |= TMask{1} << v;
-    }
-    if (seen != g.full) return false;
-  }
-  return true;
-}
-
 TEST(ExactSolver, CountsEveryFourByFourGrid) {
   // There are exactly 288 complete 4×4 grids.
   const TGeometry& g = *GeometryFor(2);
