@@ -18,8 +18,8 @@
 // Entry format: one string of 2·S² characters (S = box size²): the puzzle text, row by row from the
 // top-left cell, followed at once by the solution text in the same order. Puzzle characters are
 // symbols of the size's set or "?" for an empty cell; solution characters are symbols only; all
-// letters are upper case. The symbol sets are Symbols3, Symbols4 and Symbols5 below. Every puzzle has exactly one solution, the stored one, and no
-// two entries share a puzzle or a solution.
+// letters are upper case. The symbol sets are Symbols3, Symbols4 and Symbols5 below. Every puzzle
+// has exactly one solution, the stored one, and no two entries share a puzzle or a solution.
 
 // The symbol set of each box size: one upper-case character per value, the value being its
 // position. These are the game's symbols and the alphabet every catalogue entry is written in.
