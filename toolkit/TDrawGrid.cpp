@@ -250,7 +250,18 @@ void TDrawGrid::scrollContentsBy(int /*dx*/, int /*dy*/) {
 }
 
 void TDrawGrid::UpdateScrollBars() {
-  const QSize view = viewport()->size();
+  // Whether the cells fit is judged on the area the grid has without any bars: the viewport has
+  // already lost the room of the bars shown now, and judging by it keeps them once they appeared.
+  // A bar in one direction takes room from the other, which can make that one necessary too.
+  const QSize whole = maximumViewportSize();
+  const int barHeight = horizontalScrollBar()->sizeHint().height();
+  const int barWidth = verticalScrollBar()->sizeHint().width();
+  bool needH = ContentWidth() > whole.width();
+  bool needV = ContentHeight() > whole.height();
+  if (needH && !needV) needV = ContentHeight() > whole.height() - barHeight;
+  if (needV && !needH) needH = ContentWidth() > whole.width() - barWidth;
+  const QSize view(whole.width() - (needV ? barWidth : 0),
+                   whole.height() - (needH ? barHeight : 0));
   horizontalScrollBar()->setRange(0, std::max(0, ContentWidth() - view.width()));
   horizontalScrollBar()->setPageStep(view.width());
   horizontalScrollBar()->setSingleStep(FDefaultColWidth + FGridLineWidth);

@@ -72,6 +72,9 @@ class TToolkitTest : public QObject {
   void PaintCallsTheHandlerForEveryCellAndFlagsOnlyTheFocusedOne();
   void LinesBetweenCellsAreSilver();
   void ScrollBarsAppearOnlyWhenTheCellsDoNotFit();
+  void ScrollBarsFollowTheAreaWithoutBars_data();
+  void ScrollBarsFollowTheAreaWithoutBars();
+  void ScrollBarsGoWhenLargerCellsShrinkBack();
   void ClockShowsTimeOfDayPlusOffset_data();
   void ClockShowsTimeOfDayPlusOffset();
   void ActionButtonFollowsItsActionUnlessGivenItsOwnCaption();
@@ -230,6 +233,79 @@ void TToolkitTest::ScrollBarsAppearOnlyWhenTheCellsDoNotFit() {
   f.grid->SetCurrentCell(24, 24);
   const QRect last = f.grid->CellRect(24, 24);
   QVERIFY(f.grid->viewport()->rect().contains(last));
+}
+
+// The area is 900 × 650 pixels; whether a bar shows must not depend on the bars shown before.
+void TToolkitTest::ScrollBarsFollowTheAreaWithoutBars_data() {
+  QTest::addColumn<int>("columns");
+  QTest::addColumn<int>("rows");
+  QTest::addColumn<int>("cellWidth");
+  QTest::addColumn<int>("cellHeight");
+  QTest::addColumn<bool>("horizontal");
+  QTest::addColumn<bool>("vertical");
+  QTest::newRow("25x25 fits exactly") << 25 << 25 << 34 << 24 << false << false;
+  QTest::newRow("one pixel too wide") << 25 << 20 << 35 << 24 << true << false;
+  QTest::newRow("one pixel too high") << 20 << 25 << 34 << 25 << false << true;
+  QTest::newRow("the wide one's bar makes it too high") << 25 << 25 << 35 << 24 << true << true;
+  QTest::newRow("the high one's bar makes it too wide") << 25 << 25 << 34 << 25 << true << true;
+}
+
+void TToolkitTest::ScrollBarsFollowTheAreaWithoutBars() {
+  QFETCH(int, columns);
+  QFETCH(int, rows);
+  QFETCH(int, cellWidth);
+  QFETCH(int, cellHeight);
+  QFETCH(bool, horizontal);
+  QFETCH(bool, vertical);
+  TGridFixture f;
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  f.grid->SetColCount(columns);
+  f.grid->SetRowCount(rows);
+  f.grid->SetDefaultColWidth(cellWidth);
+  f.grid->SetDefaultRowHeight(cellHeight);
+  // Reached from a smaller area (both bars shown) and from a larger one (none shown).
+  for (const QSize before : {QSize(300, 200), QSize(1200, 900)}) {
+    f.top.resize(before);
+    QCoreApplication::processEvents();
+    f.top.resize(900, 650);
+    QCoreApplication::processEvents();
+    const QString from = QStringLiteral("from %1x%2").arg(before.width()).arg(before.height());
+    QVERIFY2(f.grid->horizontalScrollBar()->isVisible() == horizontal, qPrintable(from));
+    QVERIFY2(f.grid->verticalScrollBar()->isVisible() == vertical, qPrintable(from));
+    // Scrolled to the end, the last cell is wholly in view.
+    f.grid->SetCurrentCell(columns - 1, rows - 1);
+    QVERIFY2(f.grid->viewport()->rect().contains(f.grid->CellRect(columns - 1, rows - 1)),
+             qPrintable(from));
+  }
+}
+
+void TToolkitTest::ScrollBarsGoWhenLargerCellsShrinkBack() {
+  TGridFixture f;
+  f.top.resize(900, 650);
+  f.top.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
+  auto bars = [&] {
+    QCoreApplication::processEvents();
+    return std::pair(f.grid->horizontalScrollBar()->isVisible(),
+                     f.grid->verticalScrollBar()->isVisible());
+  };
+  // A 25 × 25 grid set up in a small area first, as before the window grows for it.
+  f.top.resize(600, 500);
+  f.grid->SetColCount(25);
+  f.grid->SetRowCount(25);
+  f.grid->SetDefaultColWidth(34);
+  f.grid->SetDefaultRowHeight(24);
+  QCOMPARE(bars(), std::pair(true, true));
+  f.top.resize(900, 650);
+  QCOMPARE(bars(), std::pair(false, false));
+  // One size larger, then back.
+  f.grid->SetDefaultColWidth(35);
+  f.grid->SetDefaultRowHeight(25);
+  QCOMPARE(bars(), std::pair(true, true));
+  f.grid->SetDefaultColWidth(34);
+  f.grid->SetDefaultRowHeight(24);
+  QCOMPARE(bars(), std::pair(false, false));
 }
 
 void TToolkitTest::ClockShowsTimeOfDayPlusOffset_data() {
