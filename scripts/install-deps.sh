@@ -8,10 +8,14 @@ packages=(
   g++ make cmake ninja-build pkg-config
   # Qt 6 widgets, print support, Qt Test, uic/moc/rcc and the X11 platform plugin
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # Qt's platform headers: the accessibility tests switch accessibility on as a screen reader would
+  qt6-base-private-dev
   # unit tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the real-window tests and looking at what the game shows
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils python3
+  # the accessibility test: a private D-Bus session, the AT-SPI bus and its Python client
+  dbus-daemon at-spi2-core python3-pyatspi
   # fonts: the fallback for Verdana / MS Sans Serif
   fontconfig fonts-dejavu-core
   # fuzzing the engine (clang's libFuzzer runtime) and the leak check of a scripted session

@@ -1,9 +1,11 @@
 // A digital LED-style clock showing the time of day shifted by an offset.
 #include "TDigitalClock.h"
 
+#include <QAccessible>
 #include <QPalette>
 #include <QTimer>
 
+#include "Accessibility.h"
 #include "Services.h"
 
 namespace {
@@ -12,6 +14,7 @@ constexpr int RefreshMs = 250;
 }  // namespace
 
 TDigitalClock::TDigitalClock(QWidget* parent) : QLCDNumber(parent) {
+  InstallToolkitAccessibility();
   setDigitCount(8);
   // Filled segments get a light and a dark edge from the palette: silver digits with a grey edge
   // stay readable on a light, transparent background.
@@ -51,5 +54,15 @@ QString TDigitalClock::Text() const {
 }
 
 void TDigitalClock::Refresh() {
-  display(Text());
+  const QString text = Text();
+  if (text == FShown) return;
+  FShown = text;
+  display(text);
+  // A screen reader reads the clock as the time it shows; it hears of each new second only while
+  // the clock is on screen.
+  if (!isVisible()) return;
+  QAccessibleValueChangeEvent value(this, text);
+  QAccessible::updateAccessibility(&value);
+  QAccessibleEvent name(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name);
 }

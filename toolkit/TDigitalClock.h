@@ -28,5 +28,6 @@ class TDigitalClock : public QLCDNumber {
  private:
   const ITimeService* FTime = nullptr;
   int FOffsetSeconds = 0;
+  QString FShown;
   QTimer* FTimer = nullptr;
 };

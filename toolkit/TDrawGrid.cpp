@@ -5,13 +5,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
+
+#include "Accessibility.h"
 
 namespace {
 const QColor LineColour(192, 192, 192);
 }
 
 TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
+  InstallToolkitAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAutoFillBackground(false);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,14 +36,22 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void TDrawGrid::SetRowCount(int count) {
-  FRowCount = std::max(0, count);
+  const int rows = std::max(0, count);
+  if (rows != FRowCount) {
+    FRowCount = rows;
+    ReportNewShape();
+  }
   SetCurrentCell(FCol, FRow);
   UpdateScrollBars();
   viewport()->update();
 }
 
 void TDrawGrid::SetColCount(int count) {
-  FColCount = std::max(0, count);
+  const int columns = std::max(0, count);
+  if (columns != FColCount) {
+    FColCount = columns;
+    ReportNewShape();
+  }
   SetCurrentCell(FCol, FRow);
   UpdateScrollBars();
   viewport()->update();
@@ -76,7 +88,10 @@ void TDrawGrid::SetCurrentCell(int column, int row) {
   FRow = r;
   if (FColCount > 0 && FRowCount > 0) EnsureVisible(FCol, FRow);
   viewport()->update();
-  if (changed) emit CurrentCellChanged(FCol, FRow);
+  if (changed) {
+    emit CurrentCellChanged(FCol, FRow);
+    ReportCurrentCell();
+  }
 }
 
 int TDrawGrid::ContentWidth() const {
@@ -107,6 +122,55 @@ QRect TDrawGrid::CellRect(int column, int row) const {
 void TDrawGrid::SetDrawCellHandler(TDrawCellFn handler) {
   FDrawCell = std::move(handler);
   viewport()->update();
+}
+
+void TDrawGrid::SetCellNameHandler(TCellNameFn handler) {
+  FCellName = std::move(handler);
+  NotifyAllCellsChanged();
+}
+
+QString TDrawGrid::CellName(int column, int row) const {
+  if (FCellName) return FCellName(column, row);
+  return QStringLiteral("Row %1, column %2").arg(row + 1).arg(column + 1);
+}
+
+void TDrawGrid::NotifyCellChanged(int column, int row) {
+  if (FAccessible) FAccessible->ReportNameIfChanged(column, row);
+}
+
+void TDrawGrid::NotifyAllCellsChanged() {
+  if (FAccessible) FAccessible->ReportChangedNames();
+}
+
+bool TDrawGrid::HasInputFocus() const {
+  return hasFocus() || viewport()->hasFocus();
+}
+
+void TDrawGrid::ReportCurrentCell() {
+  if (!FAccessible || !HasInputFocus() || FColCount == 0 || FRowCount == 0) return;
+  QAccessibleEvent event(this, QAccessible::Focus);
+  event.setChild(FRow * FColCount + FCol);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TDrawGrid::ReportNewShape() {
+  if (!FAccessible) return;
+  FAccessible->ResetCells();
+  if (FShapeReportPending) return;
+  FShapeReportPending = true;
+  // The owner sets the row and the column count one after the other; a screen reader hears of
+  // the finished table once, and then of its focused cell.
+  QTimer::singleShot(0, this, [this] {
+    FShapeReportPending = false;
+    if (!FAccessible) return;
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+    event.setFirstRow(0);
+    event.setFirstColumn(0);
+    event.setLastRow(FRowCount - 1);
+    event.setLastColumn(FColCount - 1);
+    QAccessible::updateAccessibility(&event);
+    ReportCurrentCell();
+  });
 }
 
 QSize TDrawGrid::sizeHint() const {
@@ -238,6 +302,9 @@ void TDrawGrid::resizeEvent(QResizeEvent* event) {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
+  // Qt reports the grid itself as focused right after this handler; the focused cell is reported
+  // after that, so that a screen reader ends up on the cell.
+  QTimer::singleShot(0, this, [this] { ReportCurrentCell(); });
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {

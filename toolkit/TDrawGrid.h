@@ -6,6 +6,8 @@
 #include <QImage>
 #include <functional>
 
+class TDrawGridAccessible;
+
 class TDrawGrid : public QAbstractScrollArea {
   Q_OBJECT
   // Stored settings, so a Designer file can give them.
@@ -54,6 +56,20 @@ class TDrawGrid : public QAbstractScrollArea {
 
   void SetDrawCellHandler(TDrawCellFn handler);
 
+  // What assistive technology (a screen reader) reads for a cell: the grid is a table of cells,
+  // the current cell its focus. The owner names the cells, since only it knows what they hold.
+  using TCellNameFn = std::function<QString(int column, int row)>;
+  void SetCellNameHandler(TCellNameFn handler);
+  // The handler's name for the cell, or "Row 3, column 5" (counted from 1) while none is set.
+  QString CellName(int column, int row) const;
+  // The owner calls these after it changed what cells hold (an entry, a hint, a new puzzle, another
+  // view, other marks), so that a screen reader hears of every cell whose name now differs from
+  // the one it read. They repaint nothing.
+  void NotifyCellChanged(int column, int row);
+  void NotifyAllCellsChanged();
+  // True while the grid (or its viewport) holds the keyboard focus.
+  bool HasInputFocus() const;
+
   // Every cell, with the lines between them, painted by the same code as the screen (marks and
   // focus included) into one image the size of the whole grid, whatever part of it is scrolled
   // into view.
@@ -85,6 +101,11 @@ class TDrawGrid : public QAbstractScrollArea {
   void EnsureVisible(int column, int row);
   int ContentWidth() const;
   int ContentHeight() const;
+  // Tells assistive technology which cell is now focused, while the grid has the focus.
+  void ReportCurrentCell();
+  // The cells' indexes mean other cells after a change of shape: the cells are forgotten at once,
+  // and the change is reported once the counts have settled.
+  void ReportNewShape();
 
   int FRowCount = 5;
   int FColCount = 5;
@@ -95,4 +116,9 @@ class TDrawGrid : public QAbstractScrollArea {
   int FCol = 0;
   int FRow = 0;
   TDrawCellFn FDrawCell;
+  TCellNameFn FCellName;
+  // Set by the accessible interface while it exists, which is only once something asked for it.
+  friend class TDrawGridAccessible;
+  TDrawGridAccessible* FAccessible = nullptr;
+  bool FShapeReportPending = false;
 };
