@@ -11,20 +11,23 @@
 namespace {
 constexpr int SecondsPerDay = 24 * 60 * 60;
 constexpr int RefreshMs = 250;
+const QColor SegmentColour(192, 192, 192);  // silver
+const QColor PanelColour(24, 24, 24);
 }  // namespace
 
 TDigitalClock::TDigitalClock(QWidget* parent) : QLCDNumber(parent) {
   InstallToolkitAccessibility();
   setDigitCount(8);
-  // Filled segments get a light and a dark edge from the palette: silver digits with a grey edge
-  // stay readable on a light, transparent background.
-  setSegmentStyle(QLCDNumber::Filled);
+  // Silver LED digits read as hollow outlines on the light window: they glow on a dark LED panel
+  // instead, flat so that every segment is one solid silver, inside the sunken 2-pixel bevel.
+  setSegmentStyle(QLCDNumber::Flat);
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(2);
-  setAutoFillBackground(false);
+  setAutoFillBackground(true);
   QPalette p = palette();
-  p.setColor(QPalette::WindowText, QColor(192, 192, 192));
-  p.setColor(QPalette::Light, QColor(236, 236, 236));
+  p.setColor(QPalette::WindowText, SegmentColour);
+  p.setColor(QPalette::Window, PanelColour);
+  p.setColor(QPalette::Light, QColor(255, 255, 255));
   p.setColor(QPalette::Dark, QColor(88, 88, 88));
   setPalette(p);
   FTimer = new QTimer(this);

@@ -10,6 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <vector>
 
 #include "Services.h"
@@ -77,6 +80,7 @@ class TToolkitTest : public QObject {
   void ScrollBarsGoWhenLargerCellsShrinkBack();
   void ClockShowsTimeOfDayPlusOffset_data();
   void ClockShowsTimeOfDayPlusOffset();
+  void ClockSegmentsStandOutFromTheirBackground();
   void ActionButtonFollowsItsActionUnlessGivenItsOwnCaption();
   void ActionButtonRunsItsActionOnlyWhileEnabled();
   void RadioGroupKeepsOneSelectedIndex();
@@ -336,6 +340,45 @@ void TToolkitTest::ClockShowsTimeOfDayPlusOffset() {
   clock.SetOffset(hours, minutes, seconds);
   QCOMPARE(clock.Text(), shown);
   QCOMPARE(clock.digitCount(), 8);
+}
+
+namespace {
+// Relative luminance as the web's accessibility guidelines define it.
+double Luminance(const QColor& c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+}  // namespace
+
+void TToolkitTest::ClockSegmentsStandOutFromTheirBackground() {
+  // On a light panel, as in the window.
+  QWidget panel;
+  panel.setAutoFillBackground(true);
+  panel.setPalette(QPalette(QColor(240, 240, 240)));
+  auto* clock = new TDigitalClock(&panel);
+  clock->setGeometry(18, 32, 156, 32);
+  TStillTime time;
+  time.Current.setTime(QTime(18, 48, 28));  // every segment lit in some digit
+  clock->SetTimeService(&time);
+  panel.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&panel));
+  const QImage shot = panel.grab(clock->geometry()).toImage();
+  // The two commonest colours inside the bevel are the background and the segments.
+  std::map<QRgb, int> counts;
+  const QRect inside = clock->contentsRect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) ++counts[shot.pixel(x, y)];
+  std::vector<std::pair<int, QRgb>> byCount;
+  for (const auto& [rgb, n] : counts) byCount.emplace_back(n, rgb);
+  std::sort(byCount.rbegin(), byCount.rend());
+  QVERIFY(byCount.size() >= 2);
+  const double a = Luminance(QColor(byCount[0].second));
+  const double b = Luminance(QColor(byCount[1].second));
+  const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+  QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(ratio, 0, 'f', 2)));
 }
 
 void TToolkitTest::ActionButtonFollowsItsActionUnlessGivenItsOwnCaption() {
