@@ -10,11 +10,12 @@
 
 namespace {
 
-// The clock reads as the time it shows, whatever the digits look like.
+// The clock reads as the time it shows, whatever the digits look like. It is a static text to a
+// screen reader: the desktop's accessibility bus knows no clock, and would call it "unknown".
 class TDigitalClockAccessible final : public QAccessibleWidget {
  public:
   explicit TDigitalClockAccessible(TDigitalClock* clock)
-      : QAccessibleWidget(clock, QAccessible::Clock) {}
+      : QAccessibleWidget(clock, QAccessible::StaticText) {}
 
   QString text(QAccessible::Text type) const override {
     const auto* clock = static_cast<const TDigitalClock*>(widget());

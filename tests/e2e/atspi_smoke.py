@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""The game as a screen reader meets it, over the real accessibility bus: Generate and Play pressed
+by caption, the grid read as a table of cells whose focus follows the arrow keys, the clock as its
+time, a question box as its text.
+
+Usage: atspi_smoke.py PATH/TO/tessamond   (run with Debian's python3, which has pyatspi)
+"""
+
+import os
+import re
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi_session import AtspiSession, Failure  # noqa: E402
+
+DEADLINE_SECONDS = 60
+T0 = time.monotonic()
+
+
+def log(text):
+    print(f"[atspi {time.monotonic() - T0:5.1f}s] {text}", flush=True)
+
+
+def check(condition, text):
+    if not condition:
+        raise Failure(text)
+
+
+def scenario(s):
+    s.press(s.find("push button", "Generate [F10]"))
+    table = s.wait_until("a 9x9 grid", lambda: [t for t in s.find_all("table")
+                                                 if t.childCount == 81])[0]
+    shape = table.queryTable()
+    check((shape.nRows, shape.nColumns) == (9, 9), f"the grid reads {shape.nRows}x{shape.nColumns}")
+    cell = shape.getAccessibleAt(2, 4)
+    check(cell.getRoleName() == "table cell" and cell.name.startswith("Row 3, column 5"),
+          f"row 3, column 5 reads {cell.getRoleName()} {cell.name!r}")
+    log(f"grid: a {shape.nRows}x{shape.nColumns} table; row 3, column 5 reads {cell.name!r}")
+
+    play = s.find("push button", "Play [F5]")
+    s.wait_until("Play to be enabled", lambda: s.is_enabled(play))
+    s.press(play)
+    quit_game = s.find("push button", "Quit game [F5]")
+    log("Play pressed: the button now reads 'Quit game [F5]'")
+    clock = s.find("label", re.compile(r"00:00:\d\d"))
+    log(f"clock reads {clock.name!r}")
+
+    # The arrow keys move the screen reader's focus from cell to cell.
+    s.listen("focus:")
+    s.key("Right")
+    focus = ("focus:", "table cell", "Row 1, column 2")
+    s.wait_until("the focus on row 1, column 2",
+                 lambda: any(e[:2] == focus[:2] and e[2].startswith(focus[2])
+                             for e in s.heard_events()))
+    log("Right arrow: the focus moved to row 1, column 2")
+
+    s.press(quit_game)
+    box, texts = s.wait_for_message()
+    check("Quit the current game ?" in texts, f"the question box reads {texts}")
+    log(f"question box reads {texts}")
+    s.press(s.find("push button", "No", root=box))
+    s.wait_until("the box to close", lambda: not s.message_boxes())
+    s.find("push button", "Quit game [F5]")  # still playing
+
+
+def on_signal(signum, _frame):
+    raise Failure(f"interrupted by signal {signum} (deadline {DEADLINE_SECONDS} s)")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print("usage: atspi_smoke.py PATH/TO/tessamond", file=sys.stderr)
+        return 2
+    signal.signal(signal.SIGTERM, on_signal)
+    signal.signal(signal.SIGALRM, on_signal)
+    signal.alarm(DEADLINE_SECONDS)
+    session = AtspiSession(sys.argv[1], log=log)
+    try:
+        with session:
+            scenario(session)
+    except Failure as error:
+        print(f"atspi: FAILED: {error}", file=sys.stderr)
+        print(f"atspi: logs kept in {session.keep_logs()}", file=sys.stderr)
+        return 1
+    finally:
+        signal.alarm(0)
+    session.remove_logs()
+    log("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
