@@ -45,9 +45,7 @@ class ITimeService {
   virtual ~ITimeService() = default;
   virtual QDateTime Now() const = 0;
   // Blocks without processing events; a test's stand-in may return at once.
-  virtual void Pause(int milliseconds) const {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-  }
+  virtual void Pause(int milliseconds) const { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
 };
 
 // The set of services a window is handed at start-up; none of the pointers is owned.

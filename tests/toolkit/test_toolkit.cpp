@@ -77,7 +77,6 @@ class TToolkitTest : public QObject {
   void ScrollBarsAppearOnlyWhenTheCellsDoNotFit();
   void ScrollBarsFollowTheAreaWithoutBars_data();
   void ScrollBarsFollowTheAreaWithoutBars();
-  void ScrollBarsGoWhenLargerCellsShrinkBack();
   void ClockShowsTimeOfDayPlusOffset_data();
   void ClockShowsTimeOfDayPlusOffset();
   void ClockSegmentsStandOutFromTheirBackground();
@@ -282,34 +281,6 @@ void TToolkitTest::ScrollBarsFollowTheAreaWithoutBars() {
     QVERIFY2(f.grid->viewport()->rect().contains(f.grid->CellRect(columns - 1, rows - 1)),
              qPrintable(from));
   }
-}
-
-void TToolkitTest::ScrollBarsGoWhenLargerCellsShrinkBack() {
-  TGridFixture f;
-  f.top.resize(900, 650);
-  f.top.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&f.top));
-  auto bars = [&] {
-    QCoreApplication::processEvents();
-    return std::pair(f.grid->horizontalScrollBar()->isVisible(),
-                     f.grid->verticalScrollBar()->isVisible());
-  };
-  // A 25 × 25 grid set up in a small area first, as before the window grows for it.
-  f.top.resize(600, 500);
-  f.grid->SetColCount(25);
-  f.grid->SetRowCount(25);
-  f.grid->SetDefaultColWidth(34);
-  f.grid->SetDefaultRowHeight(24);
-  QCOMPARE(bars(), std::pair(true, true));
-  f.top.resize(900, 650);
-  QCOMPARE(bars(), std::pair(false, false));
-  // One size larger, then back.
-  f.grid->SetDefaultColWidth(35);
-  f.grid->SetDefaultRowHeight(25);
-  QCOMPARE(bars(), std::pair(true, true));
-  f.grid->SetDefaultColWidth(34);
-  f.grid->SetDefaultRowHeight(24);
-  QCOMPARE(bars(), std::pair(false, false));
 }
 
 void TToolkitTest::ClockShowsTimeOfDayPlusOffset_data() {
