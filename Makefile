@@ -1,7 +1,9 @@
 # What people type: make run, make test, make bench, make asan. Each target installs missing packages first.
 PRESET ?= ci
 BUILD_DIR := build/$(PRESET)
-GAME := $(BUILD_DIR)/shell/tessamond
+# The game to play is built without -Werror: a new compiler's new warning must not stop a player.
+RUN_PRESET ?= dev
+GAME := build/$(RUN_PRESET)/shell/tessamond
 
 .PHONY: all deps build run test bench asan print-samples clean format fuzz memcheck package bench-peers
 
@@ -14,10 +16,10 @@ build: deps
 	@cmake --preset $(PRESET) >/dev/null
 	@cmake --build --preset $(PRESET)
 
-run: build
-	@if [ ! -x "$(GAME)" ]; then \
-	  echo "The game window is not built yet: only the engine exists so far."; \
-	elif [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+run: deps
+	@cmake --preset $(RUN_PRESET) >/dev/null
+	@cmake --build --preset $(RUN_PRESET) --target tessamond tessamond_help
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display found. To play on a virtual display, run:"; \
 	  echo "  Xvfb :99 -screen 0 1280x1024x24 & DISPLAY=:99 $(GAME)"; \
 	  echo "or, to look at it headless: QT_QPA_PLATFORM=offscreen $(GAME)"; \
@@ -28,7 +30,9 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 
-bench: deps
+# The release preset turns the benchmarks on; no other build compiles them.
+bench:
+	@bash scripts/install-deps.sh bench
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@for b in $$(find build/release/bench -type f -executable -name 'bench_*' | sort); do \
@@ -39,7 +43,8 @@ bench: deps
 print-samples: build
 	@cmake --build --preset $(PRESET) --target print-samples
 
-asan: deps
+asan:
+	@bash scripts/install-deps.sh asan
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan
 	@ctest --preset asan
@@ -48,35 +53,42 @@ asan: deps
 # fuzz/corpus stay as they are; what the run learns goes to build/fuzz/corpus, a crash to
 # build/fuzz/artifacts, and the run then fails.
 FUZZ_SECONDS ?= 600
-fuzz: deps
+fuzz:
+	@bash scripts/install-deps.sh fuzz
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DTESSAMOND_FUZZ=ON -DTESSAMOND_BUILD_BENCH=OFF >/dev/null
+	  -DTESSAMOND_FUZZ=ON >/dev/null
 	@cmake --build build/fuzz --target fuzz_engine
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	@build/fuzz/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus fuzz/corpus
 
-# The Debian package: a Release build of the game alone, then CPack. The .deb lands in build/package.
-package: deps
-	@cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSAMOND_BUILD_BENCH=OFF \
+# The Debian package: a Release build of the game alone (no tests), then CPack. The .deb lands in
+# build/package.
+package:
+	@bash scripts/install-deps.sh package
+	@cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 	@cmake --build build/package --target tessamond tessamond_help
 	@cd build/package && cpack -G DEB >/dev/null
 	@ls build/package/*.deb
 
-# Tessamond beside the Debian Sudoku games (installed here, only for this) in one sitting.
-bench-peers: deps
+# Tessamond and the floor (a bare Qt window) beside the Debian Sudoku games (installed here, only
+# for this) in one sitting.
+bench-peers:
+	@bash scripts/install-deps.sh bench-peers
 	@bash scripts/install-peers.sh
 	@cmake --preset release >/dev/null
-	@cmake --build --preset release --target tessamond tessamond_help bench_newgame
+	@cmake --build --preset release --target tessamond tessamond_help tessamond-floor bench_newgame
 	@bash bench/peers/run.sh build/release
 
 # A scripted offscreen session (every size generated, played, printed to PDF, quit) under valgrind:
 # fails on a memory error or a definite leak.
 memcheck: build
+	@bash scripts/install-deps.sh memcheck
 	@bash scripts/memcheck.sh $(BUILD_DIR)
 
 format:
+	@bash scripts/install-deps.sh format
 	@git ls-files '*.cpp' '*.h' | grep -v '^catalogue/data/' | xargs clang-format -i
 
 clean:

@@ -1,9 +1,10 @@
 # Installs a build into a scratch prefix and checks that every file a Linux desktop looks for is
 # where it looks, and that the desktop entry and metainfo name what was installed.
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DICON_SIZES="16;22;..." -DAPP_ID=<id> -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DICON_SIZES="16;22;..." -DAPP_ID=<id> -DVERSION=<x.y>
+#         -P CheckInstall.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var BUILD_DIR PREFIX ICON_SIZES APP_ID)
+foreach(var BUILD_DIR PREFIX ICON_SIZES APP_ID VERSION)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "CheckInstall: ${var} is not set")
   endif()
@@ -20,7 +21,9 @@ set(expected
     bin/tessamond
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/scalable/apps/tessamond.svg)
+    share/icons/hicolor/scalable/apps/tessamond.svg
+    share/doc/tessamond/LICENSE
+    share/doc/tessamond/copyright)
 foreach(page start view play)
   foreach(lang en it)
     list(APPEND expected share/tessamond/help/${page}-${lang}.html)
@@ -52,12 +55,22 @@ foreach(line "Exec=tessamond" "Icon=tessamond" "Type=Application")
 endforeach()
 file(READ "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml" meta)
 foreach(needle "<id>${APP_ID}</id>" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-               "<binary>tessamond</binary>")
+               "<binary>tessamond</binary>" "<project_license>MIT</project_license>"
+               "<release version=\"${VERSION}\"")
   string(FIND "${meta}" "${needle}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "metainfo lacks ${needle}")
   endif()
 endforeach()
+
+# The copyright file in Debian's format, declaring the licence the metainfo names, with its text.
+file(STRINGS "${PREFIX}/share/doc/tessamond/copyright" copyright)
+list(GET copyright 0 format)
+if(NOT format MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$"
+   OR NOT "License: MIT" IN_LIST copyright
+   OR NOT " THE SOFTWARE IS PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR" IN_LIST copyright)
+  message(FATAL_ERROR "copyright file is not the Debian-format MIT licence")
+endif()
 
 # Each PNG is the size its folder says: bytes 16..23 of a PNG hold width and height.
 foreach(size ${ICON_SIZES})

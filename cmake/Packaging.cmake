@@ -12,6 +12,12 @@ by scrambling graded stored puzzles, times your game, can mark conflicts and giv
 prints the grid on a decorated page. Interface in English and Italian.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "tessamond")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/../LICENSE)
+# The licence goes in as Debian's copyright file only: a second copy would be a stray licence file.
+# Each entry: build folder; project; install component; where in the package.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};game;/"
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};copyright;/")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -24,7 +30,7 @@ set(_qt "(>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR})")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 ${_qt}, libqt6printsupport6 ${_qt}, libqt6gui6 ${_qt}, libqt6core6 ${_qt}, \
 qt6-qpa-plugins ${_qt}, libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, fonts-dejavu-core")
-# The browser that shows the help pages, and icon caches refreshed by the desktop's triggers.
+# xdg-open starts the browser that shows the help pages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland, cups")
 

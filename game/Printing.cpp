@@ -171,7 +171,9 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
   // of a large one scrolled out of view ends up on paper.
   const QImage gridImage = ui->sg1->RenderContent().convertToFormat(QImage::Format_RGB888);
   const QSize page(canvas.device()->width(), canvas.device()->height());
-  ComposePage(canvas, page, FWaterMark, gridImage, FBoxSize, FSymbols4, FSymbols5);
+  const QImage waterMark = FWaterMark ? FWaterMark() : QImage();
+  ComposePage(canvas, page, waterMark.isNull() ? nullptr : &waterMark, gridImage, FBoxSize,
+              FSymbols4, FSymbols5);
   if (!canvas.end()) {
     throw std::runtime_error(
         Tr(QStringLiteral("Stampa non riuscita: la pagina non e' stata inviata alla stampante."),

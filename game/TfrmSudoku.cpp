@@ -6,13 +6,16 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGraphicsDropShadowEffect>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPointer>
 #include <QRadioButton>
 #include <algorithm>
+#include <utility>
 
 #include "KeyCodes.h"
 #include "TActionButton.h"
@@ -20,6 +23,7 @@
 #include "TDrawGrid.h"
 #include "TRadioGroup.h"
 #include "TsdResources.h"
+#include "TsdVersion.h"
 #include "ui_TfrmSudoku.h"
 
 namespace {
@@ -67,6 +71,11 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
   for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
     for (auto& row : *grid) row.fill(' ');
   ui->setupUi(this);
+  // The version is the build's; the pictures are read as PNG, without asking every image plugin.
+  setWindowTitle(windowTitle().arg(QLatin1String(TsdVersion)));
+  ui->StaticText2->setText(ui->StaticText2->text().arg(QLatin1String(TsdVersion)));
+  ui->Image1->setPixmap(QPixmap::fromImage(TsdPicture(QStringLiteral("emblem.png"))));
+  ui->btnHelp->setIcon(QIcon(QPixmap::fromImage(TsdPicture(QStringLiteral("help.png")))));
   for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
     KeepControlsUnclipped(band);
   BindControls();
@@ -151,8 +160,8 @@ void TfrmSudoku::BindControls() {
   qApp->installEventFilter(this);
 }
 
-void TfrmSudoku::SetWaterMark(const QImage* waterMark) {
-  FWaterMark = waterMark;
+void TfrmSudoku::SetWaterMark(std::function<QImage()> waterMark) {
+  FWaterMark = std::move(waterMark);
 }
 
 const QString& TfrmSudoku::SymbolsFor(std::int32_t boxSize) const {

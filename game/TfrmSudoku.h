@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "PuzzleSource.h"
@@ -39,8 +40,9 @@ class TfrmSudoku : public QWidget {
                       QWidget* parent = nullptr);
   ~TfrmSudoku() override;
 
-  // The watermark printed behind every page (held by the hidden Tfrmhlpi window).
-  void SetWaterMark(const QImage* waterMark);
+  // Where printing gets the watermark printed behind every page (the hidden Tfrmhlpi window). It
+  // is asked when a page is printed, so the picture need not be decoded before then.
+  void SetWaterMark(std::function<QImage()> waterMark);
   // Directory holding the help pages; defaults to the one found beside the executable.
   void SetHelpDir(const QString& dir);
 
@@ -119,7 +121,7 @@ class TfrmSudoku : public QWidget {
 
   TServices FServices;
   const IPuzzleSource& FPuzzles;
-  const QImage* FWaterMark = nullptr;
+  std::function<QImage()> FWaterMark;
   QString FHelpDir;
   bool FShown = false;
   bool FMenuAutoPopup = false;

@@ -1,7 +1,13 @@
-// Registers the compiled-in pictures; a static library's resources need an explicit call.
+// Registers the compiled-in pictures (a static library's resources need an explicit call) and
+// reads them without asking the image plugins.
 #include "TsdResources.h"
 
-#include <QtCore/qglobal.h>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <cstring>
 
 static void InitTessamondQrc() {
   Q_INIT_RESOURCE(tessamond);
@@ -10,4 +16,58 @@ static void InitTessamondQrc() {
 void TsdInitResources() {
   static const bool done = (InitTessamondQrc(), true);
   (void)done;
+}
+
+QImage TsdPicture(const QString& name) {
+  TsdInitResources();
+  QImageReader reader(QStringLiteral(":/tessamond/") + name, "png");
+  // Left on, the reader would load every plugin to ask whether it reads "png" better.
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
+QIcon TsdAppIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64}) {
+    const QImage picture = TsdPicture(QStringLiteral("icon-%1.png").arg(size));
+    if (!picture.isNull()) icon.addPixmap(QPixmap::fromImage(picture));
+  }
+  return icon;
+}
+
+namespace {
+
+// A number as Qt's pixmap cache writes it into its keys: the bytes in memory order, each as its
+// low then its high hexadecimal digit.
+template <typename T>
+QString CacheKeyHex(T value) {
+  static constexpr char Digits[] = "0123456789abcdef";
+  unsigned char bytes[sizeof(T)];
+  std::memcpy(bytes, &value, sizeof(T));
+  QString text;
+  for (unsigned char b : bytes) {
+    text += QLatin1Char(Digits[b & 0xf]);
+    text += QLatin1Char(Digits[b >> 4]);
+  }
+  return text;
+}
+
+}  // namespace
+
+void TsdPreloadStylePictures() {
+  // The group box frame of the Fusion style. Should a Qt release file it under another key, the
+  // style reads it itself as before: slower, the same picture.
+  const QString path =
+      QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+  const QFileInfo info(path);
+  if (!info.exists()) return;
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  const QImage picture = reader.read();
+  if (picture.isNull()) return;
+  constexpr unsigned PixmapType = 0;  // a colour pixmap, not a bitmap
+  const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
+                      CacheKeyHex(static_cast<unsigned>(info.lastModified().toSecsSinceEpoch())) +
+                      CacheKeyHex(static_cast<quint64>(info.size())) + CacheKeyHex(PixmapType);
+  QPixmapCache::insert(key, QPixmap::fromImage(picture));
 }

@@ -1,40 +1,59 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and benchmarking Tessamond need, only when missing.
-# With package names as arguments it installs those instead (scripts/install-peers.sh does).
+# Installs the Debian packages a make target needs, only those missing (a quick no-op otherwise).
+#
+#   scripts/install-deps.sh               what `make run` and `make test` need
+#   scripts/install-deps.sh GROUP...      that, and each group's own tools: asan, bench, bench-peers,
+#                                         format, fuzz, memcheck; `package` alone needs only the build
+#   scripts/install-deps.sh --packages P...   exactly the packages named (install-peers.sh uses it)
 set -euo pipefail
 
-packages=(
-  # toolchain
-  g++ make cmake ninja-build pkg-config
-  # Qt 6 widgets, print support, Qt Test, uic/moc/rcc and the X11 platform plugin
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  # Qt's platform headers: the accessibility tests switch accessibility on as a screen reader would
-  qt6-base-private-dev
-  # unit tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # the real-window tests and looking at what the game shows
-  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick poppler-utils python3
-  # the accessibility test: a private D-Bus session, the AT-SPI bus and its Python client
-  dbus-daemon at-spi2-core python3-pyatspi
-  # fonts: the fallback for Verdana / MS Sans Serif
-  fontconfig fonts-dejavu-core
-  # fuzzing the engine (clang's libFuzzer runtime) and the leak check of a scripted session
-  clang libclang-rt-14-dev valgrind
-  # the peer solver the benchmarks compare against
-  qqwing
-)
+# Building the game: the compiler, CMake with Ninja, Qt 6 widgets and print support with uic/moc/rcc.
+build=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+# Running it: the X11 platform plugin, the font that stands in for Verdana and MS Sans Serif, and
+# xdg-open, which starts the browser for the help pages.
+run=(qt6-qpa-plugins fontconfig fonts-dejavu-core xdg-utils)
+# The suite: GoogleTest, and for the real-window tests a virtual display, key and window tools,
+# screenshots and PDF text; Qt's platform headers, with which the accessibility tests switch
+# accessibility on as a screen reader would; a private D-Bus session, the AT-SPI bus and its Python
+# client for the test over the accessibility bus.
+test=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
+      poppler-utils python3 qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi)
 
-if [ $# -gt 0 ]; then
+group_packages() {
+  case "$1" in
+    asan) echo libasan8 libubsan1 ;;                  # the sanitizer runtimes g++ links
+    bench) echo libbenchmark-dev qqwing ;;            # Google Benchmark; the peer solver
+    bench-peers) echo libbenchmark-dev qqwing dbus procps ;;  # plus a D-Bus session per run
+    format) echo clang-format ;;
+    fuzz) echo clang libclang-rt-14-dev ;;            # libFuzzer comes with clang's runtime
+    memcheck) echo valgrind ;;
+    package) ;;
+    *) echo "$(basename "$0"): unknown group '$1' (asan bench bench-peers format fuzz memcheck package)" >&2
+       return 1 ;;
+  esac
+}
+
+if [ "${1:-}" = "--packages" ]; then
+  shift
   packages=("$@")
+elif [ $# -eq 1 ] && [ "$1" = "package" ]; then
+  packages=("${build[@]}")
+else
+  packages=("${build[@]}" "${run[@]}" "${test[@]}")
+  for group in "$@"; do
+    extra=$(group_packages "$group")
+    # shellcheck disable=SC2206  # the names are single words
+    packages+=($extra)
+  done
 fi
 
+# One dpkg-query for the whole list: what it does not report as installed is missing.
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null |
+  awk '$2 == "installed" { print $1 }') || true
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
-    missing+=("$p")
-  fi
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
-
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi

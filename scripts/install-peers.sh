@@ -4,6 +4,6 @@
 # leaves them out of its own list on purpose.
 set -euo pipefail
 
-exec "$(dirname "$0")/install-deps.sh" \
+exec "$(dirname "$0")/install-deps.sh" --packages \
   gnome-sudoku ksudoku sgt-puzzles \
   xvfb xauth xdotool x11-utils procps python3

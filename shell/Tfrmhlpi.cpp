@@ -12,7 +12,6 @@ constexpr QSize PageSize(794, 1123);
 }  // namespace
 
 Tfrmhlpi::Tfrmhlpi(QWidget* parent) : QWidget(parent) {
-  TsdInitResources();
   setObjectName(QStringLiteral("Tfrmhlpi"));
   setWindowTitle(QStringLiteral("hidm"));
   resize(696, 480);
@@ -25,8 +24,7 @@ Tfrmhlpi::Tfrmhlpi(QWidget* parent) : QWidget(parent) {
 
 const QImage& Tfrmhlpi::WaterMark() const {
   if (FWaterMark.isNull()) {
-    FWaterMark = QImage(QStringLiteral(":/tessamond/watermark.png"), "PNG")
-                     .convertToFormat(QImage::Format_RGB888);
+    FWaterMark = TsdPicture(QStringLiteral("watermark.png")).convertToFormat(QImage::Format_RGB888);
     imgWaterMark->setPixmap(QPixmap::fromImage(FWaterMark));
     // Sizes itself to its picture.
     imgWaterMark->setGeometry(QRect(QPoint(-8, 0), FWaterMark.size()));

@@ -1,23 +1,29 @@
 // Entry point: application, main window, hidden watermark holder, event loop.
 #include <QApplication>
-#include <QTimer>
+#include <QPointer>
+#include <memory>
 
 #include "QtServices.h"
 #include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
+#include "TsdApplication.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tessamond"));
-  // Lets desktops match the window to its menu entry and icon (Wayland reads nothing else).
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tessamond"));
+  TsdSetUpApplication();
 
-  TfrmSudoku frmSudoku(QtServices());
-  Tfrmhlpi frmhlpi;
+  auto frmSudoku = std::make_unique<TfrmSudoku>(QtServices());
+  auto frmhlpi = std::make_unique<Tfrmhlpi>();
+  // Printing asks the holder for the page background when it prints a page: nothing is decoded
+  // at start-up, and a holder already gone yields no background instead of a dangling picture.
+  frmSudoku->SetWaterMark([holder = QPointer<Tfrmhlpi>(frmhlpi.get())] {
+    return holder ? holder->WaterMark() : QImage();
+  });
 
   // Closing the main window ends the loop; the holder is never shown and does not count.
-  frmSudoku.show();
-  // The watermark is decoded once the loop runs, after the window is up: nothing can print before.
-  QTimer::singleShot(0, &frmSudoku, [&] { frmSudoku.SetWaterMark(&frmhlpi.WaterMark()); });
-  return QApplication::exec();
+  frmSudoku->show();
+  const int result = QApplication::exec();
+  // The window goes first, while the holder it may still ask is alive.
+  frmSudoku.reset();
+  return result;
 }

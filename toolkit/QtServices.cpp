@@ -12,9 +12,11 @@ void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString& text) {
+  // No is the default: a Return pressed without reading keeps what the player has. Escape or
+  // closing the box is Cancel.
   const auto answer = QMessageBox::question(
       parent, QApplication::applicationName(), text,
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
   if (answer == QMessageBox::Yes) return TConfirmAnswer::Yes;
   if (answer == QMessageBox::No) return TConfirmAnswer::No;
   return TConfirmAnswer::Cancel;
@@ -25,8 +27,8 @@ bool TQtPrintDialogService::Execute(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url) {
-  QDesktopServices::openUrl(url);
+bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url) {
+  return QDesktopServices::openUrl(url);
 }
 
 QDateTime TQtTimeService::Now() const {

@@ -20,7 +20,7 @@ class TQtPrintDialogService final : public IPrintDialogService {
 
 class TQtUrlOpener final : public IUrlOpener {
  public:
-  void Open(QWidget* parent, const QUrl& url) override;
+  bool Open(QWidget* parent, const QUrl& url) override;
 };
 
 class TQtTimeService final : public ITimeService {

@@ -32,11 +32,12 @@ class IPrintDialogService {
   virtual bool Execute(QWidget* parent, QPrinter& printer) = 0;
 };
 
-// Opens an address in the default browser; the outcome is not reported.
+// Opens an address in the default browser. False when nothing could be started to open it (no
+// xdg-open, say); a browser that fails after it started is not seen.
 class IUrlOpener {
  public:
   virtual ~IUrlOpener() = default;
-  virtual void Open(QWidget* parent, const QUrl& url) = 0;
+  virtual bool Open(QWidget* parent, const QUrl& url) = 0;
 };
 
 // The current local date and time, and a blocking pause of the calling (GUI) thread.
@@ -45,7 +46,9 @@ class ITimeService {
   virtual ~ITimeService() = default;
   virtual QDateTime Now() const = 0;
   // Blocks without processing events; a test's stand-in may return at once.
-  virtual void Pause(int milliseconds) const { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+  virtual void Pause(int milliseconds) const {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+  }
 };
 
 // The set of services a window is handed at start-up; none of the pointers is owned.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Tessamond beside gnome-sudoku, KSudoku and Solo in one sitting: start-up to the first mapped
-# window and resident memory 5 s later (median of RUNS, default 7), new-game times, typing latency.
+# Tessamond beside the floor (a bare Qt window), gnome-sudoku, KSudoku and Solo in one sitting:
+# start-up to the first mapped window and resident memory 5 s later (median of RUNS, default 7),
+# new-game times, typing latency.
 #   bench/peers/run.sh [build dir, default build/release]      (make bench-peers runs it)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,8 +10,15 @@ runs=${RUNS:-7}
 game="$build/shell/tessamond"
 [ -x "$game" ] || { echo "run.sh: $game is not built" >&2; exit 1; }
 
+floor="$build/bench/peers/tessamond-floor"
+[ -x "$floor" ] || { echo "run.sh: $floor is not built" >&2; exit 1; }
+
 echo "== Start-up (ms to first top-level window mapped) and resident memory 5 s later, median of $runs"
+# The floor twice: at the size its label asks for, and at the size of Tessamond's first window
+# (809x688), whose backing store alone is 2.2 MB.
 python3 "$here/startup.py" --runs "$runs" tessamond -- "$game"
+python3 "$here/startup.py" --runs "$runs" floor -- "$floor"
+python3 "$here/startup.py" --runs "$runs" floor-809x688 -- "$floor" 809x688
 python3 "$here/startup.py" --runs "$runs" solo -- /usr/games/sgt-solo
 python3 "$here/startup.py" --runs "$runs" gnome-sudoku -- /usr/games/gnome-sudoku
 python3 "$here/startup.py" --runs "$runs" ksudoku -- /usr/games/ksudoku

@@ -53,11 +53,15 @@ class TFakePrintDialog final : public IPrintDialogService {
   int Calls = 0;
 };
 
-// Every address the window asked to open.
+// Every address the window asked to open; answers Succeeds.
 class TFakeUrlOpener final : public IUrlOpener {
  public:
-  void Open(QWidget* /*parent*/, const QUrl& url) override { Opened << url; }
+  bool Open(QWidget* /*parent*/, const QUrl& url) override {
+    Opened << url;
+    return Succeeds;
+  }
   QList<QUrl> Opened;
+  bool Succeeds = true;
 };
 
 // A clock that stands still until the test moves it.

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     auto* form = new TfrmSudoku(fakes.Services(), BuiltInPuzzles());
     form->setAttribute(Qt::WA_DeleteOnClose);
     Tfrmhlpi holder;
-    form->SetWaterMark(&holder.WaterMark());
+    form->SetWaterMark([&holder] { return holder.WaterMark(); });
     form->show();
     form->activateWindow();
     QApplication::processEvents();

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   TFakeServices fakes;  // the dialog answers "print to this file"; pauses return at once
   TfrmSudoku form(fakes.Services());
   Tfrmhlpi holder;
-  form.SetWaterMark(&holder.WaterMark());
+  form.SetWaterMark([&holder] { return holder.WaterMark(); });
   form.show();
   QApplication::processEvents();
 

@@ -1,20 +1,89 @@
-// Tests of start-up: the hidden watermark holder, and that closing the main window ends the loop.
+// Tests of start-up: the application's icon, what the first window loads, the hidden watermark
+// holder and when its picture is read, and that closing the main window ends the loop.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "Fakes.h"
+#include "PlayHarness.h"
 #include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
+#include "TsdApplication.h"
+
+namespace {
+
+// The image-format plugins mapped into this process (none is linked in: each is loaded on demand).
+QStringList LoadedImagePlugins() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  if (!maps.open(QIODevice::ReadOnly)) return {QStringLiteral("cannot read /proc/self/maps")};
+  QStringList found;
+  for (const QByteArray& line : maps.readAll().split('\n'))
+    if (line.contains("/imageformats/"))
+      found << QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
+  found.removeDuplicates();
+  return found;
+}
+
+}  // namespace
 
 class TShellTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // First: it must see the process before any other test has read a picture.
+  void FirstWindowLoadsNoImagePlugin();
+  void ApplicationCarriesTheGameIcon();
+  void WatermarkIsReadWhenAPageIsPrinted();
   void WatermarkHolderCarriesThePageBackground();
   void ClosingTheMainWindowEndsTheEventLoop();
 };
+
+void TShellTest::FirstWindowLoadsNoImagePlugin() {
+  TsdSetUpApplication();
+  TFakeServices fakes;
+  TFakePuzzleSource source;
+  TfrmSudoku form(fakes.Services(), source);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  (void)form.grab();  // every control painted, the emblem, the help glyph and the size box too
+  QCOMPARE(LoadedImagePlugins(), QStringList());
+}
+
+void TShellTest::ApplicationCarriesTheGameIcon() {
+  TsdSetUpApplication();
+  QCOMPARE(QApplication::applicationName(), QStringLiteral("Tessamond"));
+  const QIcon icon = QApplication::windowIcon();
+  for (int size : {16, 32, 48, 64})
+    QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+  // Drawn, not blank: the middle of the 32-pixel icon is opaque.
+  QVERIFY(qAlpha(icon.pixmap(32).toImage().pixel(16, 16)) == 255);
+  TFakeServices fakes;
+  TFakePuzzleSource source;
+  TfrmSudoku form(fakes.Services(), source);
+  QCOMPARE(form.windowIcon().cacheKey(), icon.cacheKey());
+}
+
+void TShellTest::WatermarkIsReadWhenAPageIsPrinted() {
+  PlayHarness::TWindow w;
+  Tfrmhlpi holder;
+  int asked = 0;
+  w.Form->SetWaterMark([&] {
+    ++asked;
+    return holder.WaterMark();
+  });
+  w.Generate(3);
+  QCOMPARE(asked, 0);
+  QVERIFY(holder.imgWaterMark->pixmap().isNull());  // not decoded yet
+  QTemporaryDir dir;
+  w.Fakes.PrintDialog.OutputFile = dir.filePath(QStringLiteral("page.pdf"));
+  w.Press(Qt::Key_F7);
+  QVERIFY2(w.Messages().isEmpty(), qPrintable(w.Messages().join('|')));
+  QCOMPARE(asked, 1);
+  QCOMPARE(holder.imgWaterMark->pixmap().size(), QSize(794, 1123));
+}
 
 void TShellTest::WatermarkHolderCarriesThePageBackground() {
   Tfrmhlpi holder;
@@ -40,7 +109,7 @@ void TShellTest::ClosingTheMainWindowEndsTheEventLoop() {
   TFakePuzzleSource source;
   TfrmSudoku form(fakes.Services(), source);
   Tfrmhlpi holder;  // hidden, and must not keep the loop running
-  form.SetWaterMark(&holder.WaterMark());
+  form.SetWaterMark([&holder] { return holder.WaterMark(); });
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   bool closedByTest = false;
