@@ -17,7 +17,8 @@ struct THelpPage {
   const char* english;
 };
 
-// One page per group of states: before the first puzzle, looking at a puzzle, playing.
+// One page per group of states, in the order of TsdGame::HelpPage: before the first puzzle,
+// looking at a puzzle, playing.
 constexpr THelpPage HelpPages[] = {
     {"start-it.html", "start-en.html"},
     {"view-it.html", "view-en.html"},
@@ -38,33 +39,11 @@ QString DefaultHelpDir() {
 }  // namespace
 
 void TfrmSudoku::ActHelpExecute() {
-  showHelp(FGameState);
+  showHelp(FGame.HelpPage());
   FocusGrid();
 }
 
-void TfrmSudoku::showHelp(std::uint8_t state) {
-  int page = -1;
-  switch (state) {
-    case gsEmpty:
-      page = 0;
-      break;
-    case gsPuzzleView:
-    case gsSolutionView:
-      page = 1;
-      break;
-    case 3:
-      return;  // no state has this value
-    case gsPlaying:
-    case gsPlayingSolution:
-      page = 2;
-      break;
-    default:
-      ShowMessage(Tr(QStringLiteral("Internal error showHelp001: stato:"),
-                     QStringLiteral("Internal error showHelp001: state:")) +
-                  QString::number(state) +
-                  Tr(QStringLiteral(" non gestito !"), QStringLiteral(" unmanaged !")));
-      return;
-  }
+void TfrmSudoku::showHelp(int page) {
   const THelpPage& entry = HelpPages[page];
   const QString file = Tr(QString::fromLatin1(entry.italian), QString::fromLatin1(entry.english));
   const QString dir = FHelpDir.isEmpty() ? DefaultHelpDir() : FHelpDir;

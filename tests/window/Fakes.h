@@ -1,5 +1,5 @@
-// Stand-ins for the platform services and the puzzle catalogue: they record what the window asked
-// and answer as scripted.
+// Stand-ins for the platform services: they record what the window asked and answer as scripted;
+// the catalogue's stand-in comes with the model's tests.
 #pragma once
 
 #include <QDateTime>
@@ -8,12 +8,8 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <map>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "PuzzleSource.h"
+#include "FakePuzzles.h"
 #include "Services.h"
 
 // Every message box the window showed, in order.
@@ -88,34 +84,4 @@ struct TFakeServices {
     s.time = &Time;
     return s;
   }
-};
-
-// A catalogue answering from a table the test fills: (box size, level) → list of puzzle/solution
-// pairs. Count can be forced, to exercise an empty or lying catalogue.
-class TFakePuzzleSource final : public IPuzzleSource {
- public:
-  using TPair = std::pair<std::string, std::string>;
-
-  std::int32_t Count(std::int32_t boxSize, char level) const override {
-    ++CountCalls;
-    if (ForcedCount >= 0) return ForcedCount;
-    auto it = Pairs.find({boxSize, level});
-    return it == Pairs.end() ? 0 : static_cast<std::int32_t>(it->second.size());
-  }
-
-  bool Fetch(std::int32_t boxSize, char level, std::int32_t index, std::string& puzzle,
-             std::string& solution) const override {
-    ++FetchCalls;
-    auto it = Pairs.find({boxSize, level});
-    if (it == Pairs.end() || index < 0 || index >= static_cast<std::int32_t>(it->second.size()))
-      return false;
-    puzzle = it->second[static_cast<std::size_t>(index)].first;
-    solution = it->second[static_cast<std::size_t>(index)].second;
-    return true;
-  }
-
-  std::map<std::pair<std::int32_t, char>, std::vector<TPair>> Pairs;
-  std::int32_t ForcedCount = -1;
-  mutable int CountCalls = 0;
-  mutable int FetchCalls = 0;
 };

@@ -1,4 +1,5 @@
-// The main window's construction: the layout, action bindings, signal wiring and window events.
+// The main window's construction: the layout, action bindings, signal wiring, window events, and
+// carrying out what the game model asks for.
 #include "TfrmSudoku.h"
 
 #include <QAction>
@@ -10,14 +11,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QRadioButton>
+#include <QWindow>
 #include <algorithm>
 
-#include "KeyCodes.h"
+#include "Language.h"
 #include "TActionButton.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
+#include "TLinkEdit.h"
 #include "TRadioGroup.h"
 #include "TsdResources.h"
 #include "ui_TfrmSudoku.h"
@@ -52,20 +54,20 @@ void KeepControlsUnclipped(QWidget* band) {
   band->setMinimumWidth(right + Margin);
 }
 
-// Modifiers as the handlers know them: Shift, Ctrl and Alt only (the keypad flag is not one).
-Qt::KeyboardModifiers ShiftState(Qt::KeyboardModifiers modifiers) {
-  return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-}
-
 }  // namespace
 
+std::int64_t TServiceClock::NowMs() const {
+  return FTime ? FTime->Now().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch();
+}
+
 TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, QWidget* parent)
-    : QWidget(parent), ui(new Ui::TfrmSudoku), FServices(services), FPuzzles(puzzles) {
+    : QWidget(parent),
+      FServices(services),
+      FClock(services.time),
+      FGame(puzzles, FClock),
+      ui(new Ui::TfrmSudoku) {
   TsdInitResources();
   InstallFontFallbacks();
-  // Empty until a puzzle is installed, so nothing is painted from a grid that holds no puzzle yet.
-  for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
-    for (auto& row : *grid) row.fill(' ');
   ui->setupUi(this);
   for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
     KeepControlsUnclipped(band);
@@ -73,7 +75,6 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
 }
 
 TfrmSudoku::~TfrmSudoku() {
-  if (qApp) qApp->removeEventFilter(this);
   delete ui;
 }
 
@@ -94,19 +95,19 @@ void TfrmSudoku::BindControls() {
   connect(ui->ActSuggerisci, &QAction::triggered, this, [this] { ActSuggerisciExecute(); });
   connect(ui->ActHelp, &QAction::triggered, this, [this] { ActHelpExecute(); });
 
-  // The grid: painting, keys and mouse go to the window's handlers.
+  // The grid paints from the model and tells it where the current cell went; its keys reach the
+  // window through the key preview.
   TDrawGrid* grid = ui->sg1;
   grid->SetDrawCellHandler(
       [this](QPainter& canvas, int column, int row, const QRect& rect, bool focused) {
         sg1DrawCell(canvas, column, row, rect, focused);
       });
-  connect(grid, &TDrawGrid::KeyDown, this, [this](QKeyEvent* e) {
-    sg1KeyDown(TKeyCodes::FromEvent(*e), ShiftState(e->modifiers()));
-  });
   connect(grid, &TDrawGrid::MouseDown, this,
           [this](Qt::MouseButton button, const QPoint& pos, Qt::KeyboardModifiers) {
             sg1MouseDown(button, pos);
           });
+  connect(grid, &TDrawGrid::CurrentCellChanged, this,
+          [this](int column, int row) { FGame.SetCurrentCell(column, row); });
 
   // The context menu, stored with two placeholder items; the input code rebuilds it per state.
   popm1 = new QMenu(this);
@@ -114,7 +115,7 @@ void TfrmSudoku::BindControls() {
   QAction* n1 = popm1->addAction(QStringLiteral("1"));
   n1->setObjectName(QStringLiteral("N1"));
   n1->setData(int('1'));
-  connect(n1, &QAction::triggered, this, [this, n1] { N11Click(n1); });
+  connect(n1, &QAction::triggered, this, [this] { N11Click('1'); });
   QAction* n2 = popm1->addAction(QStringLiteral("2"));
   n2->setObjectName(QStringLiteral("N2"));
   connect(n2, &QAction::triggered, this, [this] { N21Click(); });
@@ -127,12 +128,14 @@ void TfrmSudoku::BindControls() {
   connect(grid, &QWidget::customContextMenuRequested, this, openMenu);
   connect(grid->viewport(), &QWidget::customContextMenuRequested, this, openMenu);
 
-  // Check boxes react to every change of state, also one made by the program.
+  // Check boxes react to every change of state, also one made by the program or a key.
   connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
   connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
-  connect(ui->cbgLivello, &TRadioGroup::ItemClicked, this, [this] { cbgLivelloClick(); });
+  connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
+    if (FServices.urls) FServices.urls->Open(this, QUrl(ui->cxHyperLinkEdit2->text()));
+  });
 
   ui->Clock1->SetTimeService(FServices.time);
 
@@ -145,20 +148,25 @@ void TfrmSudoku::BindControls() {
   QFont linkFont = ui->cxHyperLinkEdit2->font();
   linkFont.setUnderline(true);
   ui->cxHyperLinkEdit2->setFont(linkFont);
-
-  // Key preview: the window sees every key pressed in it before the focused control does. The same
-  // application-wide filter catches the click on the link field.
-  qApp->installEventFilter(this);
 }
 
 void TfrmSudoku::SetWaterMark(const QImage* waterMark) {
   FWaterMark = waterMark;
 }
 
-const QString& TfrmSudoku::SymbolsFor(std::int32_t boxSize) const {
-  if (boxSize == 4) return FSymbols4;
-  if (boxSize == 5) return FSymbols5;
-  return FSymbols3;
+void TfrmSudoku::Process(const TOutcome& outcome) {
+  TDrawGrid* grid = ui->sg1;
+  if (outcome.setUpGrid) {
+    if (outcome.resizeWindow) SetWindowSizeFor(FGame.BoxSize());
+    SetupGrid(FGame.BoxSize());
+  }
+  if (grid->Col() != FGame.CurrentColumn() || grid->Row() != FGame.CurrentRow())
+    grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
+  if (outcome.repaint) grid->viewport()->update();
+  for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
+  if (outcome.focusGrid) FocusGrid();
+  if (outcome.stateChanged) ApplyState();
+  if (outcome.generateCaption) ui->ActGenera->setText(Tr(*outcome.generateCaption));
 }
 
 void TfrmSudoku::ShowMessage(const QString& text) {
@@ -173,6 +181,9 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (FShown) return;
   FShown = true;
+  // Key preview: the window's own platform window sees every key pressed in it, once, before Qt
+  // hands it to the focused control.
+  if (QWindow* platformWindow = windowHandle()) platformWindow->installEventFilter(this);
   FormShow();
 }
 
@@ -182,25 +193,10 @@ void TfrmSudoku::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmSudoku::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ui->cxHyperLinkEdit2 && event->type() == QEvent::MouseButtonRelease) {
-    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && FServices.urls)
-      FServices.urls->Open(this, QUrl(ui->cxHyperLinkEdit2->text()));
-    return false;
+  // While a menu is open, or a control holds the keyboard, keys are theirs.
+  if (watched == windowHandle() && event->type() == QEvent::KeyPress &&
+      !QApplication::activePopupWidget() && !QWidget::keyboardGrabber()) {
+    return PreviewKey(*static_cast<QKeyEvent*>(event));
   }
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-  static bool forwarding = false;
-  if (forwarding) return false;
-  auto* target = static_cast<QWidget*>(watched);
-  if (target->window() != this) return false;
-
-  auto* key = static_cast<QKeyEvent*>(event);
-  if (FormKeyDown(TKeyCodes::FromEvent(*key), ShiftState(key->modifiers()))) return true;
-  // Not taken: hand the key on ourselves, so that its way up through the parent widgets (when
-  // the control ignores it) does not reach the preview a second time.
-  QPointer<QWidget> guard(target);
-  forwarding = true;
-  if (guard) QCoreApplication::sendEvent(guard, key);
-  forwarding = false;
-  key->accept();
-  return true;
+  return QWidget::eventFilter(watched, event);
 }

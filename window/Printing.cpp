@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "Language.h"
+#include "PuzzleCatalogue.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "ui_TfrmSudoku.h"
@@ -92,7 +93,17 @@ TPageGeometry PageGeometry(const QSize& pageSize, const QSize& gridSize) {
   return g;
 }
 
-QStringList RulesLines(int boxSize, const QString& symbols4, const QString& symbols5) {
+QString JoinSymbols(const QString& symbols) {
+  QString joined;
+  for (qsizetype i = 0; i < symbols.size(); ++i) {
+    if (i > 0) joined += QLatin1Char('-');
+    joined += symbols.at(i);
+  }
+  return joined;
+}
+
+QStringList RulesLines(int boxSize) {
+  const QString symbols = QString::fromLatin1(SymbolsOfBoxSize(boxSize));
   const QString sameRowColumn =
       QStringLiteral("Deve apparire almeno e non piu' di 1 volta in ogni riga e in ogni colonna.");
   switch (boxSize) {
@@ -105,13 +116,11 @@ QStringList RulesLines(int boxSize, const QString& symbols4, const QString& symb
               "In ogni riquadro 3x3 devono apparire tutti i numeri 1 a 9 (non ripetuti)")};
     case 4:
       return {QStringLiteral("Bisogna riempire la griglia di 256 caselle con queste regole:"),
-              QStringLiteral("Ognuno di questi caratteri: ") + TfrmSudoku::JoinSymbols(symbols4),
-              sameRowColumn,
+              QStringLiteral("Ognuno di questi caratteri: ") + JoinSymbols(symbols), sameRowColumn,
               QStringLiteral("Deve apparire almeno e non piu' di 1 volta in ogni riquadro 4x4.")};
     case 5:
       return {QStringLiteral("Bisogna riempire la griglia di 25x25 caselle con queste regole:"),
-              QStringLiteral("Ognuno di questi caratteri: ") + TfrmSudoku::JoinSymbols(symbols5),
-              sameRowColumn,
+              QStringLiteral("Ognuno di questi caratteri: ") + JoinSymbols(symbols), sameRowColumn,
               QStringLiteral("Deve apparire almeno e non piu' di 1 volta in ogni riquadro 5x5.")};
     default:
       return {};
@@ -119,13 +128,12 @@ QStringList RulesLines(int boxSize, const QString& symbols4, const QString& symb
 }
 
 void ComposePage(QPainter& canvas, const QSize& pageSize, const QImage* waterMark,
-                 const QImage& gridImage, int boxSize, const QString& symbols4,
-                 const QString& symbols5) {
+                 const QImage& gridImage, int boxSize) {
   const TPageGeometry g = PageGeometry(pageSize, gridImage.size());
 
   if (waterMark && !waterMark->isNull()) {
     const QImage background = waterMark->convertToFormat(QImage::Format_RGB888);
-    TfrmSudoku::StretchBitmapTo(canvas, QRect(QPoint(0, 0), pageSize), background);
+    StretchBitmapTo(canvas, QRect(QPoint(0, 0), pageSize), background);
   }
 
   DrawBox(canvas, g.header);
@@ -133,13 +141,12 @@ void ComposePage(QPainter& canvas, const QSize& pageSize, const QImage* waterMar
             {QStringLiteral("Qualche attimo di relax offerto da")});
 
   DrawBox(canvas, g.rules);
-  DrawLines(canvas, PageFont(10, false), g.rules.topLeft(),
-            RulesLines(boxSize, symbols4, symbols5));
+  DrawLines(canvas, PageFont(10, false), g.rules.topLeft(), RulesLines(boxSize));
 
-  TfrmSudoku::StretchBitmapTo(canvas, g.grid, gridImage);
+  StretchBitmapTo(canvas, g.grid, gridImage);
 }
 
-void TfrmSudoku::StretchBitmapTo(QPainter& canvas, const QRect& target, const QImage& bitmap) {
+void StretchBitmapTo(QPainter& canvas, const QRect& target, const QImage& bitmap) {
   if (bitmap.isNull() || target.isEmpty()) return;
   // Plain copy: source pixels replace the destination, no blending with what lies beneath.
   canvas.save();
@@ -147,15 +154,6 @@ void TfrmSudoku::StretchBitmapTo(QPainter& canvas, const QRect& target, const QI
   canvas.setRenderHint(QPainter::SmoothPixmapTransform, true);
   canvas.drawImage(target, bitmap);
   canvas.restore();
-}
-
-QString TfrmSudoku::JoinSymbols(const QString& symbols) {
-  QString joined;
-  for (qsizetype i = 0; i < symbols.size(); ++i) {
-    if (i > 0) joined += QLatin1Char('-');
-    joined += symbols.at(i);
-  }
-  return joined;
 }
 
 void TfrmSudoku::PrintPage(QPrinter& printer) {
@@ -171,7 +169,7 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
   // of a large one scrolled out of view ends up on paper.
   const QImage gridImage = ui->sg1->RenderContent().convertToFormat(QImage::Format_RGB888);
   const QSize page(canvas.device()->width(), canvas.device()->height());
-  ComposePage(canvas, page, FWaterMark, gridImage, FBoxSize, FSymbols4, FSymbols5);
+  ComposePage(canvas, page, FWaterMark, gridImage, FGame.BoxSize());
   if (!canvas.end()) {
     throw std::runtime_error(
         Tr(QStringLiteral("Stampa non riuscita: la pagina non e' stata inviata alla stampante."),
@@ -183,7 +181,7 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
 void TfrmSudoku::ActPrintExecute() {
   QPrinter printer(QPrinter::HighResolution);
   if (FServices.printDialog && FServices.printDialog->Execute(this, printer)) {
-    SetWindowSizeFor(FBoxSize);
+    SetWindowSizeFor(FGame.BoxSize());
     repaint();
     FServices.time->Pause(1000);
     try {

@@ -1,4 +1,4 @@
-// The built-in catalogue as the window's puzzle source.
+// The built-in catalogue as the game's puzzle source.
 #include "PuzzleSource.h"
 
 #include "PuzzleCatalogue.h"

@@ -139,7 +139,6 @@ void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
 void TfrmSudoku::SetupGrid(std::int32_t boxSize) {
   TDrawGrid* grid = ui->sg1;
   if (grid->isHidden()) grid->show();
-  for (auto& row : FPlayGrid) row.fill('.');
   grid->SetCurrentCell(0, 0);
   if (grid->DrawFocusSelected()) grid->SetDrawFocusSelected(false);
   if (const TGridSizes* sizes = SizesFor(boxSize)) {
@@ -171,7 +170,8 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
 
   canvas.fillRect(rect, CellColour);
 
-  const bool given = FGivenGrid[row][column] != ' ';
+  const TCellView cell = FGame.CellView(row, column);
+  const bool given = cell.given;
   QFont font = canvas.font();
   font.setBold(given);
   canvas.setFont(font);
@@ -179,53 +179,41 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   TSymbolCache& symbols = SymbolCache(given);
   symbols.Use(font);
 
-  // The offset takes the whole width of "8", not half of it: the symbol stands a little left of
-  // the centre, as it always has.
+  // The offset takes the whole width of "8", not half of it, so the symbol stands a little left of
+  // the centre.
   const int dx = (right - left) / 2 - symbols.widthOf8;
   const int dy = (bottom - top) / 2 - symbols.height / 2;
 
-  if (focused && FGameState == gsPlaying) {
+  if (focused && FGame.ShowsSelection()) {
     canvas.setPen(QPen(MarkColour, 1));
     canvas.setBrush(Qt::NoBrush);
     canvas.drawEllipse(QRect(QPoint(left + 2, top + 2), QPoint(right - 3, bottom - 3)));
   }
 
-  auto drawSymbol = [&](char ch) {
-    // A space is an empty cell; control characters have no glyph worth showing either.
-    if (static_cast<unsigned char>(ch) <= ' ') return;
+  // A space is an empty cell; control characters have no glyph worth showing either.
+  if (static_cast<unsigned char>(cell.symbol) > ' ') {
     canvas.setPen(QPen(textColour, 1));
     // A static text's position is the top-left of its line, as the text offset means it.
-    if (static_cast<unsigned char>(ch) < 128)
-      canvas.drawStaticText(QPoint(left + dx, top + dy), symbols.Text(ch));
+    if (static_cast<unsigned char>(cell.symbol) < 128)
+      canvas.drawStaticText(QPoint(left + dx, top + dy), symbols.Text(cell.symbol));
     else
-      canvas.drawText(QPoint(left + dx, top + dy + symbols.ascent), QString(QLatin1Char(ch)));
-  };
-
-  if (FGameState == gsPuzzleView || FGameState == gsPlaying) {
-    const char ch = FPlayGrid[row][column];
-    drawSymbol(ch);
-    if (FGameState == gsPlaying && ch != ' ' && ui->cbxControllo->isChecked() && FBoard) {
-      const bool conflict = FBoard->ColHasDuplicate(ch, row, column, FPlayGrid) ||
-                            FBoard->RowHasDuplicate(ch, row, column, FPlayGrid) ||
-                            FBoard->BoxHasDuplicate(ch, row, column, FPlayGrid);
-      if (conflict) {
-        canvas.setPen(QPen(MarkColour, 1));
-        canvas.drawLine(right - 5, top + 5, left + 5, bottom - 5);
-      }
-    }
-  } else {
-    drawSymbol(FSolutionGrid[row][column]);
+      canvas.drawText(QPoint(left + dx, top + dy + symbols.ascent),
+                      QString(QLatin1Char(cell.symbol)));
+  }
+  if (cell.conflict) {
+    canvas.setPen(QPen(MarkColour, 1));
+    canvas.drawLine(right - 5, top + 5, left + 5, bottom - 5);
   }
 
-  if (FBoxSize > 0) {
+  if (const std::int32_t boxSize = FGame.BoxSize(); boxSize > 0) {
     // Square caps carry a separator over the silver line that follows the cell, so the box lines
     // run unbroken across the grid.
     const QPen boxPen(BoxLineColour, FBoxLineWidth, Qt::SolidLine, Qt::SquareCap);
-    if ((column + 1) % FBoxSize == 0) {
+    if ((column + 1) % boxSize == 0) {
       canvas.setPen(boxPen);
       canvas.drawLine(right, top, right, bottom);
     }
-    if ((row + 1) % FBoxSize == 0) {
+    if ((row + 1) % boxSize == 0) {
       canvas.setPen(boxPen);
       canvas.drawLine(left, bottom, right, bottom);
     }

@@ -25,11 +25,16 @@ int PercentOf(int value, int percent);
 // own proportion, left edge kept, so that the rules box still ends inside the printable area.
 TPageGeometry PageGeometry(const QSize& pageSize, const QSize& gridSize);
 
+// The symbols joined by "-": "0123" gives "0-1-2-3", one symbol itself, none an empty text.
+QString JoinSymbols(const QString& symbols);
+
 // The four rule lines for a box size (Italian, whatever the interface language).
-QStringList RulesLines(int boxSize, const QString& symbols4, const QString& symbols5);
+QStringList RulesLines(int boxSize);
+
+// Draws the whole bitmap stretched onto the target rectangle, its pixels replacing what lies there.
+void StretchBitmapTo(QPainter& canvas, const QRect& target, const QImage& bitmap);
 
 // Draws the whole page: watermark (when given), header box and text, rules box and text, grid
 // image.
 void ComposePage(QPainter& canvas, const QSize& pageSize, const QImage* waterMark,
-                 const QImage& gridImage, int boxSize, const QString& symbols4,
-                 const QString& symbols5);
+                 const QImage& gridImage, int boxSize);
