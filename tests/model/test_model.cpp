@@ -196,6 +196,43 @@ TEST(Game, MessagesWithANumberInBothLanguages) {
   EXPECT_EQ(g.Source.CountCalls, 0);
 }
 
+// Bad entries reach the player as the board's own message, or, for a solution that breaks the
+// rules, as the retry message alone; foreign puzzle characters load as open cells.
+TEST(Game, BadCatalogueEntriesAsTheBoardSaysThem) {
+  const auto [p, s] = MakePair(3);
+  std::string foreign = s;
+  foreign[0] = 'x';
+  foreign[1] = static_cast<char>(0xE9);
+  const struct {
+    std::string puzzle, solution, message;
+  } entries[] = {
+      {"", s, "Generator Puzzle dimension expected:81 received:0"},
+      {p + p, s + s, "Generator Puzzle dimension expected:81 received:162"},
+      {p, s + "1", "Generator Solution dimension expected:81 received:82"},
+      {p, foreign, ""},
+  };
+  for (const auto& entry : entries) {
+    TGame g;
+    g.Source.Pairs[{3, 'E'}] = {{entry.puzzle, entry.solution}};
+    const std::vector<std::string> shown = English(g.Generate(3).messages);
+    EXPECT_EQ(shown.size(), entry.message.empty() ? 1u : 12u) << entry.message;
+    EXPECT_EQ(shown.front(),
+              entry.message.empty() ? "INTERNAL ERROR ENGINE 10 RETRIES" : entry.message);
+    EXPECT_EQ(g.Game.State(), gsEmpty);
+  }
+  TGame g;
+  std::string puzzle = p;
+  puzzle[0] = 'x';  // cell 0 is a given of the pattern; make it and two more foreign
+  puzzle[3] = '0';
+  puzzle[6] = static_cast<char>(0xE9);
+  g.Source.Pairs[{3, 'E'}] = {{puzzle, s}};
+  EXPECT_TRUE(g.Generate(3).messages.empty());
+  int open = 0;
+  for (int row = 0; row < 9; ++row)
+    for (int column = 0; column < 9; ++column) open += g.Game.PlayGrid()[row][column] == ' ';
+  EXPECT_EQ(open, 81 - 27 + 3);
+}
+
 TEST(Game, AnotherSizeAfterABrokenBoardStartsClean) {
   TGame g;
   g.Source.Pairs[{3, 'E'}][0].first.pop_back();

@@ -57,4 +57,4 @@ class TestKeyCodes : public QObject {
 };
 
 QTEST_MAIN(TestKeyCodes)
-#include "test_input_keycodes.moc"
+#include "test_keycodes.moc"

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Fakes.h"
+#include "Language.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 

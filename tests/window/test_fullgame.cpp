@@ -1,8 +1,6 @@
 // Whole games of every size on the built-in catalogue, played with keys only: F10, F5, arrows and
 // the symbol keys, until the congratulation.
-#include <QRadioButton>
-
-#include "PlayHarness.h"
+#include "WindowDriver.h"
 
 namespace {
 
@@ -32,30 +30,27 @@ class TestFullGame : public QObject {
   }
   void playsToTheEnd() {
     QFETCH(int, boxSize);
-    TFakeServices fakes;
-    TfrmSudoku form(fakes.Services());
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-      QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    TWindow w(&BuiltInPuzzles());
+    TFakeServices& fakes = w.Fakes;
+    const TsdGame& game = w.Game();
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+      w.Press(key, modifiers);
     };
 
-    QTest::mouseClick(form.ui->cbg1->Item(boxSize - 3), Qt::LeftButton);
+    ChooseSize(w.Form.get(), boxSize);
     press(Qt::Key_F10);
-    QCOMPARE(form.FGameState, std::uint8_t{gsPuzzleView});
+    QCOMPARE(game.State(), gsPuzzleView);
     press(Qt::Key_F5);
-    QCOMPARE(form.FGameState, std::uint8_t{gsPlaying});
+    QCOMPARE(game.State(), gsPlaying);
     press(Qt::Key_F8);  // conflicts marked while playing, as a careful player would
-    QVERIFY(form.ui->Clock1->isVisible());
+    QVERIFY(w.Find("Clock1")->isVisible());
 
     const int side = boxSize * boxSize;
-    TDrawGrid* grid = form.ui->sg1;
+    TDrawGrid* grid = w.Grid();
     QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(0, 0));
     int open = 0;
     for (int row = 0; row < side; ++row)
-      for (int column = 0; column < side; ++column) open += form.FGivenGrid[row][column] == ' ';
+      for (int column = 0; column < side; ++column) open += game.GivenGrid()[row][column] == ' ';
     QVERIFY(open > 0);
 
     // Row by row, snaking, so the arrows never jump back across the grid.
@@ -66,11 +61,11 @@ class TestFullGame : public QObject {
       for (int step = 0; step < side; ++step) {
         const int column = row % 2 == 0 ? step : side - 1 - step;
         QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(column, row));
-        if (form.FGivenGrid[row][column] == ' ') {
+        if (game.GivenGrid()[row][column] == ' ') {
           QVERIFY2(fakes.Messages.Shown.isEmpty(), "congratulated before the grid was full");
-          const auto [key, modifiers] = KeyFor(form.FSolutionGrid[row][column], entered);
+          const auto [key, modifiers] = KeyFor(game.SolutionGrid()[row][column], entered);
           press(key, modifiers);
-          QCOMPARE(form.FPlayGrid[row][column], form.FSolutionGrid[row][column]);
+          QCOMPARE(game.PlayGrid()[row][column], game.SolutionGrid()[row][column]);
           ++entered;
           lastOpenRow = row;
         }
@@ -86,8 +81,7 @@ class TestFullGame : public QObject {
                             "puzzle in:0: hours, :%1 min. and %2 seconds.")
                  .arg(seconds / 60)
                  .arg(seconds % 60));
-    QCOMPARE(form.FGameState, std::uint8_t{gsPlaying});
-    form.close();
+    QCOMPARE(game.State(), gsPlaying);
   }
 };
 

@@ -6,20 +6,20 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
 
-#include "Fakes.h"
 #include "TActionButton.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
 #include "TRadioGroup.h"
 #include "TfrmSudoku.h"
 #include "TsdResources.h"
-#include "ui_TfrmSudoku.h"
+#include "WindowDriver.h"
 
 namespace {
 
@@ -28,6 +28,11 @@ struct TStoredWindow {
   TFakeServices Fakes;
   TFakePuzzleSource Source;
   TfrmSudoku Form{Fakes.Services(), Source};
+  // A control by its name.
+  template <typename T = QWidget>
+  T* F(const char* name) const {
+    return Form.findChild<T*>(QString::fromLatin1(name));
+  }
 };
 
 QRect RectIn(const QWidget* widget, const QWidget* ancestor) {
@@ -53,7 +58,6 @@ class TLayoutTest : public QObject {
   void TabOrderFollowsTheLayout();
   void WindowShowsEveryControlUnclippedForEachBoxSize_data();
   void WindowShowsEveryControlUnclippedForEachBoxSize();
-  void OtherBoxSizesLeaveTheWindowAlone();
   void LinkFieldOpensItsAddressOnOneClick();
   void PicturesHaveTheirSizesAndPixelFormats_data();
   void PicturesHaveTheirSizesAndPixelFormats();
@@ -125,39 +129,38 @@ void TLayoutTest::PlacedControlsHaveTheirStoredPlaceFontAndCaption() {
 
 void TLayoutTest::RegionsHaveTheirStoredSizes() {
   TStoredWindow w;
-  Ui::TfrmSudoku* ui = w.Form.ui;
   w.Form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
   w.Form.resize(984, 728);
   w.Form.layout()->activate();
   QCOMPARE(w.Form.size(), QSize(984, 728));
-  QCOMPARE(ui->pnlTopMain->height(), 129);
-  QCOMPARE(ui->pnlTopMain->y(), 0);
-  QCOMPARE(ui->Panel1->height(), 60);
-  QCOMPARE(ui->pnlTopControlsClient->height(), 67);
-  QCOMPARE(ui->Panel3->height(), 55);
-  QCOMPARE(ui->Panel3->geometry().bottom(), 727);
-  QCOMPARE(ui->pnlRight->width(), 225);
-  QCOMPARE(ui->pnlRight->geometry().right(), 983);
-  QCOMPARE(ui->pnlButtons->height(), 144);
-  QCOMPARE(ui->pnlGameOn->height(), 184);
-  QCOMPARE(ui->pnlLayout->height(), 159);
-  QCOMPARE(ui->pnlLayout->geometry().bottom(), ui->pnlRight->height() - 1);
+  QCOMPARE(w.F("pnlTopMain")->height(), 129);
+  QCOMPARE(w.F("pnlTopMain")->y(), 0);
+  QCOMPARE(w.F("Panel1")->height(), 60);
+  QCOMPARE(w.F("pnlTopControlsClient")->height(), 67);
+  QCOMPARE(w.F("Panel3")->height(), 55);
+  QCOMPARE(w.F("Panel3")->geometry().bottom(), 727);
+  QCOMPARE(w.F("pnlRight")->width(), 225);
+  QCOMPARE(w.F("pnlRight")->geometry().right(), 983);
+  QCOMPARE(w.F("pnlButtons")->height(), 144);
+  QCOMPARE(w.F("pnlGameOn")->height(), 184);
+  QCOMPARE(w.F("pnlLayout")->height(), 159);
+  QCOMPARE(w.F("pnlLayout")->geometry().bottom(), w.F("pnlRight")->height() - 1);
   // The grid area takes the rest: 759 × 544 at the design size, and the grid fills it.
-  QCOMPARE(ui->pnlGrid->size(), QSize(759, 544));
-  QCOMPARE(ui->sg1->geometry(), ui->pnlGrid->rect());
-  QCOMPARE(ui->pnlGrid->palette().color(QPalette::Window), QColor(255, 255, 255));
+  QCOMPARE(w.F("pnlGrid")->size(), QSize(759, 544));
+  QCOMPARE(w.F<TDrawGrid>("sg1")->geometry(), w.F("pnlGrid")->rect());
+  QCOMPARE(w.F("pnlGrid")->palette().color(QPalette::Window), QColor(255, 255, 255));
 }
 
 void TLayoutTest::RadioGroupsHoldTheirStoredItems() {
   TStoredWindow w;
-  const TRadioGroup* size = w.Form.ui->cbg1;
+  const TRadioGroup* size = w.F<TRadioGroup>("cbg1");
   QCOMPARE(size->Count(), 3);
   QCOMPARE(size->ItemCaption(0), QStringLiteral("3x3"));
   QCOMPARE(size->ItemCaption(1), QStringLiteral("4x4"));
   QCOMPARE(size->ItemCaption(2), QStringLiteral("5x5"));
   QCOMPARE(size->ItemIndex(), 0);
-  const TRadioGroup* level = w.Form.ui->cbgLivello;
+  const TRadioGroup* level = w.F<TRadioGroup>("cbgLivello");
   QCOMPARE(level->Count(), 3);
   QCOMPARE(level->ItemCaption(0), QStringLiteral("Semplice    "));
   QCOMPARE(level->ItemCaption(1), QStringLiteral("Medio"));
@@ -218,7 +221,7 @@ void TLayoutTest::ActionsHoldTheirStoredCaptionsAndBindTheirButtons() {
 
 void TLayoutTest::GridAndNonVisualComponentsAreStored() {
   TStoredWindow w;
-  const TDrawGrid* grid = w.Form.ui->sg1;
+  const TDrawGrid* grid = w.F<TDrawGrid>("sg1");
   QCOMPARE(grid->ColCount(), 25);
   QCOMPARE(grid->RowCount(), 25);
   QCOMPARE(grid->DefaultColWidth(), 25);
@@ -229,47 +232,47 @@ void TLayoutTest::GridAndNonVisualComponentsAreStored() {
   QCOMPARE(grid->font().pointSize(), 8);
   QCOMPARE(w.Form.font().pointSize(), 8);
 
-  QVERIFY(w.Form.popm1);
-  QCOMPARE(w.Form.popm1->objectName(), QStringLiteral("popm1"));
-  const QList<QAction*> items = w.Form.popm1->actions();
+  QVERIFY(w.F<QMenu>("popm1"));
+  const QList<QAction*> items = w.F<QMenu>("popm1")->actions();
   QCOMPARE(items.size(), 2);
   QCOMPARE(items[0]->text(), QStringLiteral("1"));
   QCOMPARE(items[1]->text(), QStringLiteral("2"));
 
   QVERIFY(w.Form.windowTitle().startsWith(QStringLiteral("Tessamond Vers.1.3")));
-  const TDigitalClock* clock = w.Form.ui->Clock1;
+  const TDigitalClock* clock = w.F<TDigitalClock>("Clock1");
   QCOMPARE(clock->palette().color(QPalette::WindowText), QColor(192, 192, 192));
   QCOMPARE(clock->frameShadow(), QFrame::Sunken);
 }
 
 void TLayoutTest::HeaderAndBottomBandAreStyled() {
   TStoredWindow w;
-  Ui::TfrmSudoku* ui = w.Form.ui;
-  QCOMPARE(ui->Panel1->palette().color(QPalette::Window), QColor(128, 0, 0));
-  QVERIFY(ui->Panel1->autoFillBackground());
-  QCOMPARE(ui->StaticText1->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  QVERIFY(ui->StaticText1->font().italic());
-  QCOMPARE(ui->StaticText2->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  QVERIFY(!ui->Image1->pixmap().isNull());
-  QCOMPARE(ui->Image1->pixmap().size(), QSize(150, 60));
-  QVERIFY(!ui->Image1->hasScaledContents());
-  QVERIFY(ui->cxLabel3->font().bold());
-  QVERIFY(ui->cxHyperLinkEdit2->isReadOnly());
-  QVERIFY(!ui->cxHyperLinkEdit2->hasFrame());
-  QVERIFY(ui->cxHyperLinkEdit2->text().startsWith(QStringLiteral("https://")));
-  QCOMPARE(ui->btnHelp->cursor().shape(), Qt::PointingHandCursor);
-  QVERIFY(!ui->btnHelp->icon().isNull());
-  QCOMPARE(ui->cbxHideTimer->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-  QCOMPARE(ui->cbxControllo->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-  QVERIFY(!ui->cbxHideTimer->isChecked());
-  QVERIFY(!ui->cbxControllo->isChecked());
+  QCOMPARE(w.F("Panel1")->palette().color(QPalette::Window), QColor(128, 0, 0));
+  QVERIFY(w.F("Panel1")->autoFillBackground());
+  QCOMPARE(w.F<QLabel>("StaticText1")->palette().color(QPalette::WindowText),
+           QColor(255, 255, 255));
+  QVERIFY(w.F<QLabel>("StaticText1")->font().italic());
+  QCOMPARE(w.F<QLabel>("StaticText2")->palette().color(QPalette::WindowText),
+           QColor(255, 255, 255));
+  QVERIFY(!w.F<QLabel>("Image1")->pixmap().isNull());
+  QCOMPARE(w.F<QLabel>("Image1")->pixmap().size(), QSize(150, 60));
+  QVERIFY(!w.F<QLabel>("Image1")->hasScaledContents());
+  QVERIFY(w.F<QLabel>("cxLabel3")->font().bold());
+  QVERIFY(w.F<QLineEdit>("cxHyperLinkEdit2")->isReadOnly());
+  QVERIFY(!w.F<QLineEdit>("cxHyperLinkEdit2")->hasFrame());
+  QVERIFY(w.F<QLineEdit>("cxHyperLinkEdit2")->text().startsWith(QStringLiteral("https://")));
+  QCOMPARE(w.F<QAbstractButton>("btnHelp")->cursor().shape(), Qt::PointingHandCursor);
+  QVERIFY(!w.F<QAbstractButton>("btnHelp")->icon().isNull());
+  QCOMPARE(w.F<QCheckBox>("cbxHideTimer")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  QCOMPARE(w.F<QCheckBox>("cbxControllo")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  QVERIFY(!w.F<QCheckBox>("cbxHideTimer")->isChecked());
+  QVERIFY(!w.F<QCheckBox>("cbxControllo")->isChecked());
 }
 
 void TLayoutTest::RequestedFontsFallBackToDejaVuSansAtTheSameSize() {
   TStoredWindow w;
   for (const QWidget* widget :
-       {static_cast<QWidget*>(w.Form.ui->btnGenera), static_cast<QWidget*>(w.Form.ui->sg1),
-        static_cast<QWidget*>(w.Form.ui->StaticText1)}) {
+       {static_cast<QWidget*>(w.F("btnGenera")), static_cast<QWidget*>(w.F<TDrawGrid>("sg1")),
+        static_cast<QWidget*>(w.F<QLabel>("StaticText1"))}) {
     const QFontInfo info(widget->font());
     // Where the machine has the requested face, that is fine too.
     QVERIFY2(
@@ -281,28 +284,28 @@ void TLayoutTest::RequestedFontsFallBackToDejaVuSansAtTheSameSize() {
 
 void TLayoutTest::FirstShowHidesTheGridAndEnablesOnlyGenerateAndHelp() {
   TStoredWindow w;
-  Ui::TfrmSudoku* ui = w.Form.ui;
   w.Form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
-  QVERIFY(ui->sg1->isHidden());
-  QVERIFY(ui->Clock1->isHidden() || !ui->Clock1->isVisibleTo(&w.Form));
-  QVERIFY(ui->pnlGameOn->isHidden());
-  QVERIFY(ui->btnPrint->isHidden());
-  QVERIFY(ui->cbgLivello->isHidden());
-  QCOMPARE(w.Form.FGameState, std::uint8_t(gsEmpty));
-  QCOMPARE(w.Form.FBoxSize, 3);
-  QCOMPARE(w.Form.FBoxLineWidth, 3);
-  QVERIFY(ui->ActGenera->isEnabled());
-  QVERIFY(ui->ActHelp->isEnabled());
-  for (QAction* a : {ui->ActPlay, ui->ActToggleView, ui->ActPrint, ui->ActSuggerisci})
+  QVERIFY(w.F<TDrawGrid>("sg1")->isHidden());
+  QVERIFY(w.F<TDigitalClock>("Clock1")->isHidden() ||
+          !w.F<TDigitalClock>("Clock1")->isVisibleTo(&w.Form));
+  QVERIFY(w.F("pnlGameOn")->isHidden());
+  QVERIFY(w.F("btnPrint")->isHidden());
+  QVERIFY(w.F<TRadioGroup>("cbgLivello")->isHidden());
+  QCOMPARE(w.Form.Game().State(), GameState::gsEmpty);
+  QCOMPARE(w.Form.Game().BoxSize(), 3);
+  QVERIFY(w.F<QAction>("ActGenera")->isEnabled());
+  QVERIFY(w.F<QAction>("ActHelp")->isEnabled());
+  for (QAction* a : {w.F<QAction>("ActPlay"), w.F<QAction>("ActToggleView"),
+                     w.F<QAction>("ActPrint"), w.F<QAction>("ActSuggerisci")})
     QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-  QVERIFY(ui->btnGenera->isEnabled());
-  QVERIFY(!ui->btnPlay->isEnabled());
+  QVERIFY(w.F("btnGenera")->isEnabled());
+  QVERIFY(!w.F("btnPlay")->isEnabled());
   // A second show does not start the window over.
-  w.Form.FGameState = gsPuzzleView;
+  PressKey(&w.Form, Qt::Key_F10);
   w.Form.hide();
   w.Form.show();
-  QCOMPARE(w.Form.FGameState, std::uint8_t(gsPuzzleView));
+  QCOMPARE(w.Form.Game().State(), GameState::gsPuzzleView);
 }
 
 void TLayoutTest::TabOrderFollowsTheLayout() {
@@ -312,7 +315,7 @@ void TLayoutTest::TabOrderFollowsTheLayout() {
                                 "btnToggleView", "cxButton1",  "cbxControllo",     "cbxHideTimer",
                                 "btnFontPiu",    "btnFontMeno"};
   QStringList chain;
-  QWidget* start = w.Form.ui->btnGenera;
+  QWidget* start = w.F("btnGenera");
   QWidget* widget = start;
   do {
     if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
@@ -321,7 +324,7 @@ void TLayoutTest::TabOrderFollowsTheLayout() {
   } while (widget && widget != start);
   QCOMPARE(chain, expected);
   // Hidden controls are skipped: they are not focusable while hidden.
-  QVERIFY(w.Form.ui->btnPrint->isHidden());
+  QVERIFY(w.F("btnPrint")->isHidden());
 }
 
 void TLayoutTest::WindowShowsEveryControlUnclippedForEachBoxSize_data() {
@@ -338,19 +341,21 @@ void TLayoutTest::WindowShowsEveryControlUnclippedForEachBoxSize() {
   QFETCH(int, tableWidth);
   QFETCH(int, tableGridPanelWidth);
   TStoredWindow w;
-  Ui::TfrmSudoku* ui = w.Form.ui;
   w.Form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
   w.Form.resize(300, 200);  // whatever size came before
-  w.Form.SetWindowSizeFor(boxSize);
-  w.Form.SetupGrid(boxSize);
-  ui->pnlGameOn->show();  // the game panel too, as during a game
-  ui->Clock1->show();
+  // A puzzle of another size first, so that the window is sized anew for this one.
+  ChooseSize(&w.Form, boxSize == 5 ? 4 : 5);
+  PressKey(&w.Form, Qt::Key_F10);
+  w.Form.resize(300, 200);
+  ChooseSize(&w.Form, boxSize);
+  PressKey(&w.Form, Qt::Key_F10);
+  PressKey(&w.Form, Qt::Key_F5);  // the game panel too
   w.Form.layout()->activate();
 
   QVERIFY(w.Form.width() >= tableWidth);
   QVERIFY(w.Form.height() >= 688);
-  QVERIFY(ui->pnlGrid->width() >= tableGridPanelWidth);
+  QVERIFY(w.F("pnlGrid")->width() >= tableGridPanelWidth);
   const QRect window = w.Form.rect();
   for (QWidget* child : w.Form.findChildren<QWidget*>()) {
     if (!child->isVisibleTo(&w.Form) || child->objectName().isEmpty()) continue;
@@ -362,31 +367,19 @@ void TLayoutTest::WindowShowsEveryControlUnclippedForEachBoxSize() {
       QVERIFY2(parent->rect().contains(child->geometry()), qPrintable(child->objectName()));
   }
   // The right column's panels do not overlap.
-  QVERIFY(ui->pnlGameOn->geometry().bottom() < ui->pnlLayout->geometry().top());
+  QVERIFY(w.F("pnlGameOn")->geometry().bottom() < w.F("pnlLayout")->geometry().top());
   // The grid area fills what the bands and the right column leave, and the grid fills it.
-  QCOMPARE(RectIn(ui->pnlGrid, &w.Form),
-           QRect(0, ui->pnlTopMain->height(), w.Form.width() - ui->pnlRight->width(),
-                 w.Form.height() - ui->pnlTopMain->height() - ui->Panel3->height()));
-  QCOMPARE(ui->sg1->geometry(), ui->pnlGrid->rect());
-}
-
-void TLayoutTest::OtherBoxSizesLeaveTheWindowAlone() {
-  TStoredWindow w;
-  w.Form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
-  w.Form.resize(900, 700);
-  const QSize before = w.Form.size();
-  for (int n : {0, 2, 6, -1}) {
-    w.Form.SetWindowSizeFor(n);
-    QCOMPARE(w.Form.size(), before);
-  }
+  QCOMPARE(RectIn(w.F("pnlGrid"), &w.Form),
+           QRect(0, w.F("pnlTopMain")->height(), w.Form.width() - w.F("pnlRight")->width(),
+                 w.Form.height() - w.F("pnlTopMain")->height() - w.F("Panel3")->height()));
+  QCOMPARE(w.F<TDrawGrid>("sg1")->geometry(), w.F("pnlGrid")->rect());
 }
 
 void TLayoutTest::LinkFieldOpensItsAddressOnOneClick() {
   TStoredWindow w;
   w.Form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w.Form));
-  QLineEdit* link = w.Form.ui->cxHyperLinkEdit2;
+  QLineEdit* link = w.F<QLineEdit>("cxHyperLinkEdit2");
   QTest::mouseClick(link, Qt::LeftButton);
   QCOMPARE(w.Fakes.Urls.Opened.size(), 1);
   QCOMPARE(w.Fakes.Urls.Opened.first(), QUrl(link->text()));

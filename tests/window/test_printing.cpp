@@ -6,10 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "PlayHarness.h"
 #include "Printing.h"
-
-using PlayHarness::TWindow;
+#include "WindowDriver.h"
 
 namespace {
 
@@ -45,9 +43,6 @@ bool Near(QColor a, QColor b, int tolerance = 40) {
   return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
          qAbs(a.blue() - b.blue()) <= tolerance;
 }
-
-const QString Symbols4 = QStringLiteral("0123456789ABCDEF");
-const QString Symbols5 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY");
 
 }  // namespace
 
@@ -96,7 +91,7 @@ class PrintingTest : public QObject {
   }
 
   void rulesLinesPerSize() {
-    const QStringList nine = RulesLines(3, Symbols4, Symbols5);
+    const QStringList nine = RulesLines(3);
     QCOMPARE(
         nine,
         QStringList({"Bisogna riempire la griglia di 81 caselle con queste regole:",
@@ -104,13 +99,13 @@ class PrintingTest : public QObject {
                      "In ogni colonna devono apparire tutti i numeri da 1 a 9 (non ripetuti)",
                      "In ogni riquadro 3x3 devono apparire tutti i numeri 1 a 9 (non ripetuti)"}));
     QCOMPARE(
-        RulesLines(4, Symbols4, Symbols5),
+        RulesLines(4),
         QStringList({"Bisogna riempire la griglia di 256 caselle con queste regole:",
                      "Ognuno di questi caratteri: 0-1-2-3-4-5-6-7-8-9-A-B-C-D-E-F",
                      "Deve apparire almeno e non piu' di 1 volta in ogni riga e in ogni colonna.",
                      "Deve apparire almeno e non piu' di 1 volta in ogni riquadro 4x4."}));
     QCOMPARE(
-        RulesLines(5, Symbols4, Symbols5),
+        RulesLines(5),
         QStringList({"Bisogna riempire la griglia di 25x25 caselle con queste regole:",
                      "Ognuno di questi caratteri: "
                      "A-B-C-D-E-F-G-H-I-J-K-L-M-N-O-P-Q-R-S-T-U-V-W-X-Y",
@@ -119,9 +114,10 @@ class PrintingTest : public QObject {
   }
 
   void joinSymbols() {
-    QCOMPARE(TfrmSudoku::JoinSymbols(QString()), QString());
-    QCOMPARE(TfrmSudoku::JoinSymbols(QStringLiteral("7")), QStringLiteral("7"));
-    QCOMPARE(TfrmSudoku::JoinSymbols(Symbols4), QStringLiteral("0-1-2-3-4-5-6-7-8-9-A-B-C-D-E-F"));
+    QCOMPARE(JoinSymbols(QString()), QString());
+    QCOMPARE(JoinSymbols(QStringLiteral("7")), QStringLiteral("7"));
+    QCOMPARE(JoinSymbols(QStringLiteral("0123456789ABCDEF")),
+             QStringLiteral("0-1-2-3-4-5-6-7-8-9-A-B-C-D-E-F"));
   }
 
   // The composed page, read back pixel by pixel: watermark under everything, white boxes with
@@ -138,7 +134,7 @@ class PrintingTest : public QObject {
     const QImage grid = SolidImage(QSize(428, 335), gridColour);
     {
       QPainter canvas(&surface);
-      ComposePage(canvas, page, &waterMark, grid, 3, Symbols4, Symbols5);
+      ComposePage(canvas, page, &waterMark, grid, 3);
     }
     const TPageGeometry g = PageGeometry(page, grid.size());
     auto at = [&](int x, int y) { return QColor(surface.pixel(x, y)); };
@@ -173,7 +169,7 @@ class PrintingTest : public QObject {
     const QImage grid = SolidImage(QSize(582, 507), Qt::green);
     {
       QPainter canvas(&surface);
-      ComposePage(canvas, page, nullptr, grid, 5, Symbols4, Symbols5);
+      ComposePage(canvas, page, nullptr, grid, 5);
     }
     const TPageGeometry g = PageGeometry(page, grid.size());
     QVERIFY(g.rules.bottom() < page.height());
@@ -194,14 +190,12 @@ class PrintingTest : public QObject {
     QTemporaryDir dir;
     TWindow w;
     QCOMPARE(UILanguage, QStringLiteral("EN"));
-    w.GenerateAndPlay(boxSize);
-    QCOMPARE(w.Form->FGameState, std::uint8_t(gsPlaying));
-    const QPoint open = w.FirstOpenCell();
-    w.MoveTo(open.x(), open.y());
-    const char symbol = PlayHarness::SymbolsOf(boxSize)[0];
-    w.Press(Qt::Key(symbol));
-    const TCharGrid before = w.Form->FPlayGrid;
-    const QDateTime start = w.Form->FStartTime;
+    w.Reach(gsPlaying, boxSize);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Press(Qt::Key(SymbolsOfBoxSize(boxSize)[0]));
+    const TCharGrid before = w.Game().PlayGrid();
+    const std::int64_t start = w.Game().StartTime();
 
     w.Fakes.PrintDialog.OutputFile = dir.filePath(QStringLiteral("page.pdf"));
     w.Press(Qt::Key_F7);
@@ -213,12 +207,12 @@ class PrintingTest : public QObject {
     QCOMPARE(PdfPages(w.Fakes.PrintDialog.OutputFile), 1);
     const QString text = PdfText(w.Fakes.PrintDialog.OutputFile).simplified();
     QVERIFY2(text.contains(QStringLiteral("Qualche attimo di relax offerto da")), qPrintable(text));
-    for (const QString& line : RulesLines(boxSize, Symbols4, Symbols5)) {
+    for (const QString& line : RulesLines(boxSize)) {
       QVERIFY2(text.contains(line.simplified()), qPrintable(line + " / " + text));
     }
-    QCOMPARE(w.Form->FGameState, std::uint8_t(gsPlaying));
-    QVERIFY(w.Form->FPlayGrid == before);
-    QCOMPARE(w.Form->FStartTime, start);
+    QCOMPARE(w.Game().State(), gsPlaying);
+    QVERIFY(w.Game().PlayGrid() == before);
+    QCOMPARE(w.Game().StartTime(), start);
     QVERIFY(w.Grid()->hasFocus());
   }
 
@@ -234,35 +228,33 @@ class PrintingTest : public QObject {
     QVERIFY(!QFile::exists(w.Fakes.PrintDialog.OutputFile));
     QVERIFY(w.Messages().isEmpty());
     QCOMPARE(w.Fakes.Time.PausedMs, 0);
-    QCOMPARE(w.Form->FGameState, std::uint8_t(gsPuzzleView));
+    QCOMPARE(w.Game().State(), gsPuzzleView);
     QCOMPARE(w.Form->size(), size);
     QVERIFY(w.Grid()->hasFocus());
   }
 
   void failingPrinterShowsItsMessageAndLeavesTheGameAlone() {
     TWindow w;
-    w.GenerateAndPlay(4);
-    const TCharGrid before = w.Form->FPlayGrid;
-    const QDateTime start = w.Form->FStartTime;
+    w.Reach(gsPlaying, 4);
+    const TCharGrid before = w.Game().PlayGrid();
     // A PDF in a folder that does not exist: the job cannot begin.
     w.Fakes.PrintDialog.OutputFile = QStringLiteral("/nonexistent-folder/for/sure/page.pdf");
     w.Press(Qt::Key_F7);
     QCOMPARE(w.Messages(),
              QStringList({QStringLiteral("Printing failed: the printer did not accept the job.")}));
     QCOMPARE(w.Fakes.Time.PausedMs, 1000);  // no second pause after a failure
-    QCOMPARE(w.Form->FGameState, std::uint8_t(gsPlaying));
-    QVERIFY(w.Form->FPlayGrid == before);
-    QCOMPARE(w.Form->FStartTime, start);
+    QCOMPARE(w.Game().State(), gsPlaying);
+    QVERIFY(w.Game().PlayGrid() == before);
   }
 
   // What goes on paper is what the screen shows: the rendered grid equals the visible cells pixel
   // for pixel, and covers the whole grid when part of it is scrolled away.
   void printedGridIsTheGridAsPainted() {
     TWindow w;
-    w.GenerateAndPlay(3);
-    w.Ui()->cbxControllo->setChecked(true);
-    const QPoint open = w.FirstOpenCell();
-    w.MoveTo(open.x(), open.y());
+    w.Reach(gsPlaying);
+    w.Press(Qt::Key_F8);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key_1);
     w.Press(Qt::Key_1);
     TDrawGrid* grid = w.Grid();
@@ -278,7 +270,7 @@ class PrintingTest : public QObject {
   void printedGridCoversCellsScrolledOutOfView() {
     TWindow w;
     w.Generate(5);
-    for (int i = 0; i < 8; ++i) w.Form->btnFontPiuClick();
+    for (int i = 0; i < 8; ++i) QTest::mouseClick(w.Find("btnFontPiu"), Qt::LeftButton);
     w.Form->resize(w.Form->minimumSizeHint());
     QApplication::processEvents();
     TDrawGrid* grid = w.Grid();
@@ -293,7 +285,7 @@ class PrintingTest : public QObject {
     TWindow w;
     w.Press(Qt::Key_F7);
     QCOMPARE(w.Fakes.PrintDialog.Calls, 0);
-    QVERIFY(!w.Ui()->btnPrint->isVisible());
+    QVERIFY(!w.Find("btnPrint")->isVisible());
   }
 };
 
