@@ -8,15 +8,22 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 
 #include "FakePuzzles.h"
 #include "Services.h"
 
-// Every message box the window showed, in order.
+// Every message box the window showed, in order, and the control that had the focus meanwhile
+// (what a real, modal box would show in front of).
 class TFakeMessages final : public IMessageService {
  public:
-  void ShowMessage(QWidget* /*parent*/, const QString& text) override { Shown << text; }
+  void ShowMessage(QWidget* parent, const QString& text) override {
+    Shown << text;
+    QWidget* focus = parent ? parent->focusWidget() : nullptr;
+    FocusAt << (focus ? focus->objectName() : QString());
+  }
   QStringList Shown;
+  QStringList FocusAt;
 };
 
 // Answers Yes/No/Cancel questions from a script; an exhausted script answers Cancel, as closing the

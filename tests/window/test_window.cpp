@@ -142,6 +142,8 @@ class TestWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&other));
     w.Messages().clear();
     PressKey(&other, Qt::Key_F10);
+    // A key not taken goes to the focused control; only the grid answers it with a reminder.
+    w.Press(Qt::Key_5);
     QVERIFY(w.Messages().isEmpty());
   }
 
@@ -347,6 +349,8 @@ class TestWindow : public QObject {
     const QString hint = QStringLiteral("Per questa casella il miglior simbolo e' :") +
                          QLatin1Char(w.Solution(open)) + QStringLiteral(": ");
     QCOMPARE(w.Messages(), QStringList({hint, hint}));
+    // The button's hint is shown before the focus goes back to the grid.
+    QCOMPARE(w.Fakes.Messages.FocusAt, QStringList({"cxButton1", "sg1"}));
     QVERIFY(w.Grid()->hasFocus());
   }
 
