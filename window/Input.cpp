@@ -2,13 +2,11 @@
 // the check boxes' reactions. What an input means is the model's business; this turns Qt's events
 // into its calls.
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
 #include "KeyCodes.h"
 #include "Language.h"
-#include "TDigitalClock.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "ui_TfrmSudoku.h"

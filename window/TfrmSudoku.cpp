@@ -8,9 +8,7 @@
 #include <QFont>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QWindow>
 #include <algorithm>
