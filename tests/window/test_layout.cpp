@@ -180,24 +180,13 @@ void TLayoutTest::ActionsHoldTheirStoredCaptionsAndBindTheirButtons_data() {
   QTest::addColumn<QString>("action");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("button");
-  QTest::newRow("ActGenera") << "ActGenera"
-                             << "Genera [F10]"
-                             << "btnGenera";
-  QTest::newRow("ActPlay") << "ActPlay"
-                           << "Gioca"
-                           << "btnPlay";
-  QTest::newRow("ActToggleView") << "ActToggleView"
-                                 << "Visualizza soluzione"
-                                 << "btnToggleView";
-  QTest::newRow("ActPrint") << "ActPrint"
-                            << "Stampa [F7]"
-                            << "btnPrint";
-  QTest::newRow("ActSuggerisci") << "ActSuggerisci"
-                                 << "Suggerimento! [F4]"
-                                 << "cxButton1";
-  QTest::newRow("ActHelp") << "ActHelp"
-                           << "Guida [F1]"
-                           << "btnHelp";
+  const char* const rows[][3] = {{"ActGenera", "Genera [F10]", "btnGenera"},
+                                 {"ActPlay", "Gioca", "btnPlay"},
+                                 {"ActToggleView", "Visualizza soluzione", "btnToggleView"},
+                                 {"ActPrint", "Stampa [F7]", "btnPrint"},
+                                 {"ActSuggerisci", "Suggerimento! [F4]", "cxButton1"},
+                                 {"ActHelp", "Guida [F1]", "btnHelp"}};
+  for (const auto& row : rows) QTest::newRow(row[0]) << row[0] << row[1] << row[2];
 }
 
 void TLayoutTest::ActionsHoldTheirStoredCaptionsAndBindTheirButtons() {
