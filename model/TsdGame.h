@@ -42,17 +42,17 @@ struct TMove {
 };
 
 // What an operation asks of the window. The window carries it out in the order of the fields: set
-// the grid up for BoxSize() (sizing the window for it first when resizeWindow), show the messages
-// one after another, give the grid the focus, follow the state, take the new Generate caption,
-// repaint the grid.
+// the grid up for BoxSize() (sizing the window for it first when resizeWindow), repaint the grid,
+// show the messages one after another, give the grid the focus, follow the state, take the new
+// Generate caption. It also moves the grid's current cell to the model's whenever they differ.
 struct TOutcome {
   bool setUpGrid = false;
   bool resizeWindow = false;
+  bool repaint = false;
   std::vector<TBilingual> messages;
   bool focusGrid = false;
   bool stateChanged = false;
   std::optional<TBilingual> generateCaption;
-  bool repaint = false;
   bool completed = false;  // an entry left the grid full and free of conflicts
 };
 
