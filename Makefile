@@ -5,7 +5,7 @@ BUILD_DIR := build/$(PRESET)
 RUN_PRESET ?= dev
 GAME := build/$(RUN_PRESET)/shell/tessamond
 
-.PHONY: all deps build run test bench asan print-samples clean format fuzz memcheck package bench-peers
+.PHONY: all deps build run test soak bench asan print-samples clean format fuzz memcheck package bench-peers
 
 all: build
 
@@ -29,6 +29,15 @@ run: deps
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The monkey test with fresh random seeds for SOAK_SECONDS (default 600), each seed printed before
+# it runs; a failure names the seed and the action, and TESSAMOND_MONKEY_SEED=<seed> replays it.
+SOAK_SECONDS ?= 600
+soak: build
+	@QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu \
+	  TESSAMOND_MONKEY_SECONDS=$(SOAK_SECONDS) \
+	  $(BUILD_DIR)/tests/window/window_test_monkey randomActionsKeepThePromises
+
 
 # The release preset turns the benchmarks on; no other build compiles them.
 bench:

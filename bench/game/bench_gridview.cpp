@@ -2,16 +2,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QImage>
-#include <QLayout>
+#include <QTest>
+#include <QWindow>
 #include <memory>
 #include <string>
 
+#include "PuzzleCatalogue.h"
 #include "Services.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
-#include "ui_TfrmSudoku.h"
 
 namespace {
 
@@ -20,26 +19,34 @@ class TSilentMessages final : public IMessageService {
   void ShowMessage(QWidget*, const QString&) override {}
 };
 
-class TNoPuzzles final : public IPuzzleSource {
+// One puzzle per size: a valid solution by shifted bands, every third cell given.
+class TPatternPuzzles final : public IPuzzleSource {
  public:
-  std::int32_t Count(std::int32_t, char) const override { return 0; }
-  bool Fetch(std::int32_t, char, std::int32_t, std::string&, std::string&) const override {
-    return false;
+  std::int32_t Count(std::int32_t, char) const override { return 1; }
+  bool Fetch(std::int32_t boxSize, char, std::int32_t, std::string& puzzle,
+             std::string& solution) const override {
+    const int side = boxSize * boxSize;
+    const std::string_view symbols = SymbolsOfBoxSize(boxSize);
+    puzzle.clear();
+    solution.clear();
+    for (int r = 0; r < side; ++r)
+      for (int c = 0; c < side; ++c) {
+        const char ch = symbols[static_cast<std::size_t>((r * boxSize + r / boxSize + c) % side)];
+        solution += ch;
+        puzzle += (r + 2 * c) % 3 == 0 ? ch : CatalogueBlank;
+      }
+    return true;
   }
 };
 
-std::string SymbolsOf(int boxSize) {
-  if (boxSize == 3) return "123456789";
-  if (boxSize == 4) return "0123456789ABCDEF";
-  return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-}
-
-// A window in gsPlaying with a full grid: the solution, every third cell given, and one wrong
+// A window in gsPlaying with a full grid, typed in as a player would: the solution, and one wrong
 // entry per row so that conflict marks are drawn and every non-blank cell is checked.
 struct TPlayingWindow {
   TSilentMessages Messages;
-  TNoPuzzles Puzzles;
+  TPatternPuzzles Puzzles;
   std::unique_ptr<TfrmSudoku> Form;
+
+  void Press(Qt::Key key) { QTest::keyClick(Form->windowHandle(), key); }
 
   explicit TPlayingWindow(int boxSize) {
     TServices services;
@@ -47,36 +54,28 @@ struct TPlayingWindow {
     Form = std::make_unique<TfrmSudoku>(services, Puzzles);
     Form->show();
     QApplication::processEvents();
-    const int side = boxSize * boxSize;
-    const std::string symbols = SymbolsOf(boxSize);
-    std::string puzzle;
-    std::string solution;
-    for (int r = 0; r < side; ++r)
-      for (int c = 0; c < side; ++c) {
-        const char ch = symbols[static_cast<std::size_t>((r * boxSize + r / boxSize + c) % side)];
-        solution += ch;
-        puzzle += (r + 2 * c) % 3 == 0 ? ch : '?';
-      }
-    Form->SetWindowSizeFor(boxSize);
-    Form->SetupGrid(boxSize);
+    QTest::mouseClick(Form->findChild<QWidget*>(QStringLiteral("cbg1Item%1").arg(boxSize - 3)),
+                      Qt::LeftButton);
+    Press(Qt::Key_F10);
+    Press(Qt::Key_F5);
+    Press(Qt::Key_F8);
     Form->resize(1240, 940);  // every cell of 25×25 in view
-    Form->layout()->activate();
-    Form->FBoxSize = boxSize;
-    Form->FBoard = std::make_unique<TsdBoard>(boxSize, symbols, puzzle, solution);
-    Form->FBoard->GetSolutionGrid(Form->FPlayGrid);
-    Form->FBoard->GetPuzzleGrid(Form->FGivenGrid);
-    Form->FBoard->GetSolutionGrid(Form->FSolutionGrid);
-    for (int r = 0; r < side; ++r)
-      if (Form->FGivenGrid[r][1] == ' ') Form->FPlayGrid[r][1] = Form->FPlayGrid[r][0];
-    Form->FGameState = gsPlaying;
-    Form->ui->cbxControllo->setChecked(true);
+    QApplication::processEvents();
+    const TsdGame& game = Form->Game();
+    auto* grid = Form->findChild<TDrawGrid*>(QStringLiteral("sg1"));
+    for (int r = 0; r < game.Side(); ++r)
+      for (int c = 0; c < game.Side(); ++c) {
+        if (game.GivenGrid()[r][c] != ' ') continue;
+        grid->SetCurrentCell(c, r);
+        Press(Qt::Key(c == 1 ? game.PlayGrid()[r][0] : game.SolutionGrid()[r][c]));
+      }
   }
 };
 
 void BM_GridRepaint(benchmark::State& state) {
   const int boxSize = static_cast<int>(state.range(0));
   TPlayingWindow window(boxSize);
-  QWidget* viewport = window.Form->ui->sg1->viewport();
+  QWidget* viewport = window.Form->findChild<TDrawGrid*>(QStringLiteral("sg1"))->viewport();
   QImage target(viewport->size(), QImage::Format_RGB32);
   viewport->render(&target);  // warm-up: glyph caches
   for (auto _ : state) {

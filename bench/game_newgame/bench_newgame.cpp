@@ -10,11 +10,12 @@
 #include <cstdio>
 #include <memory>
 
+#include <QWindow>
+
 #include "QtServices.h"
 #include "TDrawGrid.h"
 #include "TRadioGroup.h"
 #include "TfrmSudoku.h"
-#include "ui_TfrmSudoku.h"
 
 namespace {
 
@@ -61,14 +62,16 @@ struct TBenchWindow {
     (void)QTest::qWaitForWindowExposed(Form.get());
     Form->activateWindow();
     (void)QTest::qWaitForWindowActive(Form.get());
-    Form->ui->sg1->viewport()->installEventFilter(&Counter);
+    Grid()->viewport()->installEventFilter(&Counter);
   }
   ~TBenchWindow() { Form->close(); }
 
-  void Press(Qt::Key key) {
-    QWidget* target = QApplication::focusWidget();
-    QTest::keyClick(target ? target : Form.get(), key);
+  TDrawGrid* Grid() const { return Form->findChild<TDrawGrid*>(QStringLiteral("sg1")); }
+  void ChooseSize(int boxSize) {
+    Form->findChild<TRadioGroup*>(QStringLiteral("cbg1"))->SetItemIndex(boxSize - 3);
   }
+  // The key through the window's own platform window, where a user's key arrives.
+  void Press(Qt::Key key) { QTest::keyClick(Form->windowHandle(), key); }
 
   // Presses the key and returns once the grid has painted after it.
   void PressUntilPainted(Qt::Key key) {
@@ -78,7 +81,7 @@ struct TBenchWindow {
   }
 
   void Generate(int boxSize) {
-    Form->ui->cbg1->SetItemIndex(boxSize - 3);
+    ChooseSize(boxSize);
     PressUntilPainted(Qt::Key_F10);
   }
 };
@@ -102,7 +105,7 @@ void BM_NewGameChangingSize(benchmark::State& state) {
   bool toTarget = true;
   for (auto _ : state) {
     state.PauseTiming();
-    w.Form->ui->cbg1->SetItemIndex((toTarget ? boxSize : other) - 3);
+    w.ChooseSize(toTarget ? boxSize : other);
     state.ResumeTiming();
     w.PressUntilPainted(Qt::Key_F10);
     toTarget = !toTarget;
@@ -115,18 +118,18 @@ void BM_Typing25(benchmark::State& state) {
   TBenchWindow w;
   w.Generate(5);
   w.Press(Qt::Key_F5);
-  w.Form->ui->cbxControllo->setChecked(true);
+  w.Press(Qt::Key_F8);
   QCoreApplication::processEvents();
   int column = -1;
   int row = -1;
   for (int r = 0; r < 25 && column < 0; ++r)
     for (int c = 0; c < 25; ++c)
-      if (w.Form->FGivenGrid[r][c] == ' ') {
+      if (w.Form->Game().GivenGrid()[r][c] == ' ') {
         column = c;
         row = r;
         break;
       }
-  w.Form->ui->sg1->SetCurrentCell(column, row);
+  w.Grid()->SetCurrentCell(column, row);
   QCoreApplication::processEvents();
   // Two different letters in turn, so every key really changes the cell and the marks.
   bool first = true;

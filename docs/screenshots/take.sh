@@ -27,7 +27,7 @@ done
 xdotool windowfocus "$win"
 sleep 0.5
 
-# The size choices of cbg1, in window coordinates (see game/TfrmSudoku.ui: cbg1 at 216,2 in
+# The size choices of cbg1, in window coordinates (see window/TfrmSudoku.ui: cbg1 at 216,2 in
 # pnlTopControlsClient, which starts 60 pixels down).
 pick() { xdotool mousemove --window "$win" "$1" 100 click 1; sleep 0.3; }
 shot() { sleep 1; import -window "$win" "$here/$1"; }

@@ -2,19 +2,11 @@
 // played with keys, clicks and the context menu, printed to PDF, quit, and the window closed.
 // `make memcheck` runs it under valgrind; it also runs on its own and exits 0 when the session
 // went as a player would expect.
-#include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QTest>
 #include <QTextStream>
 
-#include "Fakes.h"
-#include "TDrawGrid.h"
-#include "TRadioGroup.h"
-#include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
-#include "ui_TfrmSudoku.h"
+#include "WindowDriver.h"
 
 namespace {
 
@@ -33,37 +25,37 @@ void Expect(bool condition, const QString& what) {
 }
 
 void Press(TfrmSudoku& form, Qt::Key key) {
-  QWidget* target = QApplication::focusWidget();
-  QTest::keyClick(target ? target : &form, key);
+  PressKey(&form, key);
   QApplication::processEvents();
 }
 
 // Clicks a cell and types its answer, as a player does.
 void Answer(TfrmSudoku& form, int column, int row) {
-  TDrawGrid* grid = form.ui->sg1;
+  TDrawGrid* grid = GridOf(&form);
   grid->SetCurrentCell(column, row);
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
                     grid->CellRect(column, row).center());
-  Press(form, static_cast<Qt::Key>(form.FSolutionGrid[row][column]));
+  Press(form, static_cast<Qt::Key>(form.Game().SolutionGrid()[row][column]));
 }
 
 void PlayOneSize(TfrmSudoku& form, TFakeServices& fakes, int sizeIndex, const QString& pdf) {
   const int boxSize = 3 + sizeIndex;
-  form.ui->cbg1->SetItemIndex(sizeIndex);
+  const TsdGame& game = form.Game();
+  ChooseSize(&form, boxSize);
   Press(form, Qt::Key_F10);
-  Expect(form.FGameState == gsPuzzleView && form.FBoard && form.FBoard->GetDimension() == boxSize,
+  Expect(game.State() == gsPuzzleView && game.Board() && game.Board()->GetDimension() == boxSize,
          QStringLiteral("Generate at box size %1").arg(boxSize));
-  if (!form.FBoard) return;
+  if (!game.Board()) return;
   Press(form, Qt::Key_F6);
   Press(form, Qt::Key_F6);
   Press(form, Qt::Key_F5);
-  Expect(form.FGameState == gsPlaying, QStringLiteral("Play at box size %1").arg(boxSize));
+  Expect(game.State() == gsPlaying, QStringLiteral("Play at box size %1").arg(boxSize));
 
-  const int side = form.FBoard->GetSide();
+  const int side = game.Side();
   int typed = 0;
   for (int row = 0; row < side && typed < side; ++row)
     for (int column = 0; column < side && typed < side; ++column)
-      if (form.FGivenGrid[row][column] == ' ') {
+      if (game.GivenGrid()[row][column] == ' ') {
         Answer(form, column, row);
         ++typed;
       }
@@ -73,16 +65,17 @@ void PlayOneSize(TfrmSudoku& form, TFakeServices& fakes, int sizeIndex, const QS
   Press(form, Qt::Key_F9);
 
   // The context menu on the current cell: its delete item.
-  QWidget* viewport = form.ui->sg1->viewport();
-  const QPoint at = form.ui->sg1->CellRect(form.ui->sg1->Col(), form.ui->sg1->Row()).center();
+  TDrawGrid* grid = GridOf(&form);
+  QWidget* viewport = grid->viewport();
+  const QPoint at = grid->CellRect(grid->Col(), grid->Row()).center();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, at);
   QContextMenuEvent request(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
   QApplication::sendEvent(viewport, &request);
-  Expect(form.popm1->isVisible(), QStringLiteral("context menu at box size %1").arg(boxSize));
-  if (form.popm1->isVisible() && !form.popm1->actions().isEmpty()) {
-    QAction* first = form.popm1->actions().first();
-    QTest::mouseClick(form.popm1, Qt::LeftButton, Qt::NoModifier,
-                      form.popm1->actionGeometry(first).center());
+  auto* menu = form.findChild<QMenu*>(QStringLiteral("popm1"));
+  Expect(menu->isVisible(), QStringLiteral("context menu at box size %1").arg(boxSize));
+  if (menu->isVisible() && !menu->actions().isEmpty()) {
+    QAction* first = menu->actions().first();
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(first).center());
   }
   if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   form.activateWindow();
@@ -93,7 +86,8 @@ void PlayOneSize(TfrmSudoku& form, TFakeServices& fakes, int sizeIndex, const QS
   Press(form, Qt::Key_F7);
   for (int row = 0; row < side; ++row)
     for (int column = 0; column < side; ++column)
-      if (form.FPlayGrid[row][column] != form.FSolutionGrid[row][column]) Answer(form, column, row);
+      if (game.PlayGrid()[row][column] != game.SolutionGrid()[row][column])
+        Answer(form, column, row);
   Expect(!fakes.Messages.Shown.isEmpty() &&
              fakes.Messages.Shown.last().startsWith(QLatin1String("Congratulations")),
          QStringLiteral("completion at box size %1").arg(boxSize));
@@ -101,9 +95,9 @@ void PlayOneSize(TfrmSudoku& form, TFakeServices& fakes, int sizeIndex, const QS
   // Quit refused, then confirmed.
   fakes.Confirm.Script = {TConfirmAnswer::No, TConfirmAnswer::Yes};
   Press(form, Qt::Key_F5);
-  Expect(form.FGameState == gsPlaying, QStringLiteral("quit refused at box size %1").arg(boxSize));
+  Expect(game.State() == gsPlaying, QStringLiteral("quit refused at box size %1").arg(boxSize));
   Press(form, Qt::Key_F5);
-  Expect(form.FGameState == gsPuzzleView,
+  Expect(game.State() == gsPuzzleView,
          QStringLiteral("quit confirmed at box size %1").arg(boxSize));
 }
 

@@ -1,38 +1,38 @@
 // Prints a game in play at each size (a few entries, one conflict, error marking on) through the
 // real print path onto one-page PDFs: <folder>/print-9x9.pdf, print-16x16.pdf, print-25x25.pdf.
-#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "Fakes.h"
-#include "Language.h"
-#include "TDrawGrid.h"
-#include "TRadioGroup.h"
-#include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
-#include "ui_TfrmSudoku.h"
+#include "WindowDriver.h"
 
 namespace {
 
+// Types the symbol at a cell, as a player who moved there.
+void Type(TfrmSudoku& form, int column, int row, char symbol) {
+  GoToCell(&form, column, row);
+  PressKey(&form, static_cast<Qt::Key>(symbol));
+}
+
 // Fills a few open cells with their right symbols and one with a symbol that clashes in its row.
 void PlaySomeMoves(TfrmSudoku& form) {
-  const int side = form.FBoard->GetSide();
+  const TsdGame& game = form.Game();
+  const int side = game.Side();
   int placed = 0;
   for (int row = 0; row < side && placed < side; ++row) {
     for (int column = 0; column < side && placed < side; column += 2) {
-      if (form.FGivenGrid[row][column] != ' ') continue;
-      form.ui->sg1->SetCurrentCell(column, row);
-      form.EnterSymbol(form.FSolutionGrid[row][column]);
+      if (game.GivenGrid()[row][column] != ' ') continue;
+      Type(form, column, row, game.SolutionGrid()[row][column]);
       ++placed;
     }
   }
   for (int column = 0; column < side; ++column) {
-    if (form.FGivenGrid[side - 1][column] != ' ') continue;
+    if (game.GivenGrid()[side - 1][column] != ' ') continue;
     for (int other = 0; other < side; ++other) {
-      if (form.FGivenGrid[side - 1][other] != ' ') {
-        form.ui->sg1->SetCurrentCell(column, side - 1);
-        form.EnterSymbol(form.FGivenGrid[side - 1][other]);
+      if (game.GivenGrid()[side - 1][other] != ' ') {
+        Type(form, column, side - 1, game.GivenGrid()[side - 1][other]);
         return;
       }
     }
@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
   form.SetWaterMark([&holder] { return holder.WaterMark(); });
   form.show();
   QApplication::processEvents();
+  auto* marking = form.findChild<QCheckBox*>(QStringLiteral("cbxControllo"));
 
   const struct {
     int boxSize;
@@ -60,25 +61,24 @@ int main(int argc, char** argv) {
   } sizes[] = {{3, "print-9x9.pdf"}, {4, "print-16x16.pdf"}, {5, "print-25x25.pdf"}};
   int failures = 0;
   for (const auto& size : sizes) {
-    form.ui->cbg1->SetItemIndex(size.boxSize - 3);
-    form.ActGeneraExecute();
-    if (form.FGameState != gsPuzzleView) {
+    ChooseSize(&form, size.boxSize);
+    PressKey(&form, Qt::Key_F10);
+    if (form.Game().State() != GameState::gsPuzzleView) {
       out << "could not make a " << size.name << " puzzle: " << fakes.Messages.Shown.join(" / ")
           << "\n";
       ++failures;
       continue;
     }
-    form.ActPlayExecute();
-    if (!form.ui->cbxControllo->isChecked()) form.ui->cbxControllo->setChecked(true);
+    PressKey(&form, Qt::Key_F5);
+    if (!marking->isChecked()) PressKey(&form, Qt::Key_F8);
     PlaySomeMoves(form);
-    form.ui->sg1->setFocus();
     QApplication::processEvents();
 
     const QString file = folder + QLatin1Char('/') + QLatin1String(size.name);
     QFile::remove(file);
     fakes.PrintDialog.OutputFile = file;
     const qsizetype messagesBefore = fakes.Messages.Shown.size();
-    form.ActPrintExecute();
+    PressKey(&form, Qt::Key_F7);
     if (!QFileInfo::exists(file) || fakes.Messages.Shown.size() != messagesBefore) {
       out << "printing " << file << " failed: " << fakes.Messages.Shown.join(" / ") << "\n";
       ++failures;
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     }
     out << "wrote " << file << "\n";
     fakes.Confirm.Script = {TConfirmAnswer::Yes};
-    form.ActPlayExecute();  // quit, so the next size can be generated
+    PressKey(&form, Qt::Key_F5);  // quit, so the next size can be generated
   }
   form.close();
   return failures == 0 ? 0 : 1;

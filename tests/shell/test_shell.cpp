@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "Fakes.h"
-#include "PlayHarness.h"
+#include "WindowDriver.h"
 #include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
 #include "TsdApplication.h"
@@ -67,7 +67,7 @@ void TShellTest::ApplicationCarriesTheGameIcon() {
 }
 
 void TShellTest::WatermarkIsReadWhenAPageIsPrinted() {
-  PlayHarness::TWindow w;
+  TWindow w;
   Tfrmhlpi holder;
   int asked = 0;
   w.Form->SetWaterMark([&] {

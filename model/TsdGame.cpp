@@ -1,0 +1,409 @@
+// The game's rules: generating with retries, the views, playing and quitting, entries, the hint,
+// conflicts and completion, and the table of what the window shows in each state.
+#include "TsdGame.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "PuzzleCatalogue.h"
+#include "TsdRandom.h"
+
+using enum GameState;
+
+namespace {
+
+// A text that reads the same in both languages.
+TBilingual Same(std::string text) {
+  return {text, text};
+}
+
+TBilingual Trimmed(const TBilingual& text) {
+  const auto trim = [](const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+  };
+  return {trim(text.italian), trim(text.english)};
+}
+
+const TBilingual StartReminder{"Per iniziare a giocare clicka su [Gioca] o premi [F5] !",
+                               "To start playing click [Play] or press [F5] !"};
+const TBilingual BackReminder{"Per giocare clicka su [Visualizza gioco] o premi [F6] !",
+                              "To play click on [View Game] or press [F6] !"};
+const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};
+const TBilingual ShowGame{" Mostra gioco [F6] ", " Show game [F6] "};
+const TBilingual PlayCaption{" Gioca [F5] ", " Play [F5] "};
+const TBilingual QuitCaption{" Abbandona gioco [F5] ", " Quit game [F5] "};
+
+// An outcome that only shows a message.
+TOutcome Saying(const TBilingual& message) {
+  TOutcome outcome;
+  outcome.messages.push_back(message);
+  return outcome;
+}
+
+bool ShowsPlayerGrid(GameState state) {
+  return state == gsPuzzleView || state == gsPlaying;
+}
+
+}  // namespace
+
+TsdGame::TsdGame(const IPuzzleSource& puzzles, const IGameClock& clock)
+    : FPuzzles(puzzles), FClock(clock) {
+  // Empty until a puzzle is installed, so nothing is shown from a grid that holds no puzzle yet.
+  for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
+    for (auto& row : *grid) row.fill(' ');
+}
+
+void TsdGame::Start() {
+  TsdRandom::SeedFromClock();
+  FBoxSize = 3;
+  FBoard.reset();
+  FGridSetUp = false;
+  SetState(gsEmpty);
+}
+
+void TsdGame::Close() {
+  FBoard.reset();
+}
+
+bool TsdGame::GameRunning() const {
+  return FGameState == gsPlaying || FGameState == gsPlayingSolution;
+}
+
+std::string_view TsdGame::Symbols() const {
+  return SymbolsOfBoxSize(FBoxSize);
+}
+
+void TsdGame::SetCurrentCell(std::int32_t column, std::int32_t row) {
+  const std::int32_t last = std::max(0, Side() - 1);
+  FCurrentColumn = std::clamp(column, 0, last);
+  FCurrentRow = std::clamp(row, 0, last);
+}
+
+bool TsdGame::InBoard(std::int32_t row, std::int32_t column) const {
+  return FBoard && row >= 0 && column >= 0 && row < FBoard->GetSide() && column < FBoard->GetSide();
+}
+
+void TsdGame::SetState(GameState state) {
+  FGameState = state;
+  if (state == gsPlaying) FTimerHidden = false;
+}
+
+TStateView TsdGame::StateView() const {
+  TStateView view;
+  view.generate = !GameRunning();
+  if (FGameState == gsEmpty) return view;
+  view.play = view.toggleView = view.print = true;
+  view.hint = view.gamePanel = FGameState == gsPlaying;
+  view.contextMenu = true;
+  view.playCaption = GameRunning() ? QuitCaption : PlayCaption;
+  view.toggleCaption = ShowsPlayerGrid(FGameState) ? ShowSolution : ShowGame;
+  return view;
+}
+
+std::vector<TMenuItem> TsdGame::ContextMenu() const {
+  using TKind = TMenuItem::TKind;
+  const TStateView view = StateView();
+  if (!view.contextMenu) return {};
+  std::vector<TMenuItem> items;
+  if (FGameState == gsPlaying) {
+    items.push_back({TKind::Enter, {"Cancella ", "Delete "}, ' '});
+    for (const char symbol : Symbols()) items.push_back({TKind::Enter, Same({symbol}), symbol});
+    items.push_back({TKind::Marking,
+                     FErrorMarking ? TBilingual{"Disattiva controllo [F8]", "Disable control [F8]"}
+                                   : MarkingCaption,
+                     0});
+    items.push_back({TKind::Hint, HintCaption, 0});
+  }
+  items.push_back({TKind::Play, Trimmed(*view.playCaption), 0});
+  // Outside a game the view item keeps the blanks around its caption.
+  items.push_back(
+      {TKind::ToggleView, GameRunning() ? Trimmed(*view.toggleCaption) : *view.toggleCaption, 0});
+  return items;
+}
+
+TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
+  TCellView cell;
+  if (row < 0 || column < 0 || row >= MaxSide || column >= MaxSide) return cell;
+  cell.given = FGivenGrid[row][column] != ' ';
+  if (!ShowsPlayerGrid(FGameState)) {
+    cell.symbol = FSolutionGrid[row][column];
+    return cell;
+  }
+  cell.symbol = FPlayGrid[row][column];
+  cell.conflict = FGameState == gsPlaying && FErrorMarking && HasConflict(row, column);
+  return cell;
+}
+
+std::optional<TCommand> TsdGame::FunctionKey(int number) const {
+  const TStateView view = StateView();
+  const auto when = [](bool condition, TCommand command) -> std::optional<TCommand> {
+    if (!condition) return std::nullopt;
+    return command;
+  };
+  switch (number) {
+    case 1:
+      return TCommand::Help;
+    case 4:
+      return when(view.hint, TCommand::Hint);
+    case 5:
+      return when(view.play, TCommand::Play);
+    case 6:
+      return when(view.toggleView, TCommand::ToggleView);
+    case 7:
+      return when(view.print, TCommand::Print);
+    case 8:
+      return TCommand::ToggleMarking;
+    case 9:
+      return when(view.gamePanel, TCommand::ToggleTimer);
+    case 10:
+      return when(view.generate, TCommand::Generate);
+    default:
+      return std::nullopt;
+  }
+}
+
+int TsdGame::HelpPage() const {
+  if (FGameState == gsEmpty) return 0;
+  return GameRunning() ? 2 : 1;
+}
+
+TBilingual TsdGame::QuitQuestion() {
+  return {"Abbandona il gioco in corso ?", "Quit the current game ?"};
+}
+
+TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
+  TOutcome outcome;
+  bool ok = false;
+  for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt)
+    ok = NewPuzzle(sizeIndex, levelIndex, outcome);
+  if (!ok) {
+    outcome.messages.push_back(Same("INTERNAL ERROR ENGINE 10 RETRIES"));
+    return outcome;
+  }
+  outcome.generateCaption = TBilingual{"Rigenera [F10]", "Generate [F10]"};
+  return outcome;
+}
+
+bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcome& outcome) {
+  if (sizeIndex < 0 || sizeIndex > 2) {
+    const std::string index = std::to_string(sizeIndex);
+    outcome.messages.push_back(
+        {"index of checkbox errato:" + index, "incorrect checkbox index:" + index});
+    return false;
+  }
+  const std::int32_t boxSize = 3 + sizeIndex;
+  // No level chosen: the catalogue has nothing under the letter 0.
+  const bool levelChosen = levelIndex >= 0 && levelIndex < std::int32_t(LevelLetters.size());
+  const char level = levelChosen ? LevelLetters[static_cast<std::size_t>(levelIndex)] : '\0';
+
+  const std::int32_t count = FPuzzles.Count(boxSize, level);
+  if (count <= 0) {
+    outcome.messages.push_back(Same("ENGINE ERROR: 001"));
+    return false;
+  }
+  const std::int32_t index = TsdRandom::Below(count);
+  std::string puzzleText;
+  std::string solutionText;
+  if (!FPuzzles.Fetch(boxSize, level, index, puzzleText, solutionText)) {
+    outcome.messages.push_back(Same("ENGINE ERROR: 002"));
+    return false;
+  }
+
+  // The grid is set up for the new size only once a puzzle is in hand: an attempt that fails at
+  // the catalogue must leave the puzzle on screen, and the grid sized for it, as they were.
+  if (!FGridSetUp || boxSize != FBoxSize) {
+    outcome.setUpGrid = true;
+    outcome.resizeWindow = outcome.resizeWindow || boxSize != FBoxSize;
+    FGridSetUp = true;
+    // Overwritten when the puzzle is installed; until then the player's grid shows dots.
+    for (auto& row : FPlayGrid) row.fill('.');
+    FCurrentColumn = 0;
+    FCurrentRow = 0;
+  }
+
+  const std::string_view symbols = SymbolsOfBoxSize(boxSize);
+  if (FBoard && boxSize == FBoxSize) {
+    FBoard->LoadPuzzle(puzzleText, solutionText, symbols);
+  } else {
+    FBoard.reset();
+    FBoard = std::make_unique<TsdBoard>(boxSize, symbols, puzzleText, solutionText);
+  }
+  FBoxSize = boxSize;
+
+  // A board that fails while loading is not shuffled.
+  bool ok = !FBoard->HasError();
+  if (ok) {
+    FBoard->Genera();
+    ok = !FBoard->HasError() && FBoard->IsSolutionValid();
+  }
+  if (ok) {
+    FBoard->GetPuzzleGrid(FPlayGrid);
+    FBoard->GetPuzzleGrid(FGivenGrid);
+    FBoard->GetSolutionGrid(FSolutionGrid);
+    outcome.focusGrid = true;
+    SetState(gsPuzzleView);
+  } else {
+    if (FBoard->HasError()) outcome.messages.push_back(Same(FBoard->GetErrorText()));
+    SetState(gsEmpty);
+  }
+  outcome.stateChanged = true;
+  return ok;
+}
+
+TOutcome TsdGame::ToggleView() {
+  TOutcome outcome;
+  switch (FGameState) {
+    case gsPuzzleView:
+      SetState(gsSolutionView);
+      break;
+    case gsSolutionView:
+      SetState(gsPuzzleView);
+      break;
+    case gsPlaying:
+      SetState(gsPlayingSolution);
+      break;
+    case gsPlayingSolution:
+      SetState(gsPlaying);
+      break;
+    case gsEmpty:
+      return outcome;
+  }
+  outcome.stateChanged = true;
+  return outcome;
+}
+
+TOutcome TsdGame::Play() {
+  TOutcome outcome;
+  if (FGameState != gsPuzzleView && FGameState != gsSolutionView) return outcome;
+  SetState(gsPlaying);
+  FStartTime = FClock.NowMs();
+  outcome.stateChanged = true;
+  return outcome;
+}
+
+TOutcome TsdGame::Quit() {
+  TOutcome outcome;
+  if (!GameRunning()) return outcome;
+  SetState(gsPuzzleView);
+  ClearPlayerEntries();
+  outcome.stateChanged = true;
+  return outcome;
+}
+
+void TsdGame::ClearPlayerEntries() {
+  if (!FBoard) return;
+  const std::int32_t side = FBoard->GetSide();
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      if (FGivenGrid[row][column] == ' ') FPlayGrid[row][column] = ' ';
+    }
+  }
+}
+
+TOutcome TsdGame::Hint() const {
+  TOutcome outcome;
+  const std::int32_t row = FCurrentRow;
+  const std::int32_t column = FCurrentColumn;
+  if (InBoard(row, column) && FGivenGrid[row][column] == ' ') {
+    const std::string symbol(1, FSolutionGrid[row][column]);
+    outcome.messages.push_back({"Per questa casella il miglior simbolo e' :" + symbol + ": ",
+                                "For this box the best symbol is :" + symbol + ": "});
+  }
+  outcome.focusGrid = true;
+  return outcome;
+}
+
+TOutcome TsdGame::EnterSymbol(char ch) {
+  return ApplyMove({FCurrentColumn, FCurrentRow, ch});
+}
+
+TOutcome TsdGame::ApplyMove(const TMove& move) {
+  TOutcome outcome;
+  if (FGameState != gsPlaying || !InBoard(move.row, move.column)) return outcome;
+  SetCurrentCell(move.column, move.row);
+  if (FGivenGrid[move.row][move.column] != ' ') return outcome;
+  // Exactly a symbol of the set: the rule checks compare bytes, so a lower-case letter stored here
+  // would never match its symbol.
+  const char ch = move.symbol;
+  const bool accepted = ch == ' ' || (ch != '\0' && Symbols().find(ch) != std::string_view::npos);
+  if (!accepted) return outcome;
+  FPlayGrid[move.row][move.column] = ch;
+  outcome.repaint = true;
+  if (std::optional<TBilingual> congratulation = CheckCompletion()) {
+    outcome.messages.push_back(std::move(*congratulation));
+    outcome.completed = true;
+  }
+  return outcome;
+}
+
+TOutcome TsdGame::KeyOnGrid(char ch) {
+  switch (FGameState) {
+    case gsPlaying:
+      return ch != '\0' ? EnterSymbol(ch) : TOutcome{};
+    case gsPlayingSolution:
+      return Saying(BackReminder);
+    case gsEmpty:
+    case gsPuzzleView:
+    case gsSolutionView:
+      break;
+  }
+  return Saying(StartReminder);
+}
+
+TOutcome TsdGame::MenuEntry(char ch) {
+  return EnterSymbol(ch);
+}
+
+bool TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
+  if (FGameState != gsPlaying) return false;
+  SetCurrentCell(column, row);
+  return true;
+}
+
+bool TsdGame::HasConflict(std::int32_t row, std::int32_t column) const {
+  if (!InBoard(row, column)) return false;
+  const char ch = FPlayGrid[row][column];
+  return ch != ' ' && (FBoard->ColHasDuplicate(ch, row, column, FPlayGrid) ||
+                       FBoard->RowHasDuplicate(ch, row, column, FPlayGrid) ||
+                       FBoard->BoxHasDuplicate(ch, row, column, FPlayGrid));
+}
+
+bool TsdGame::IsComplete() const {
+  if (!FBoard) return false;
+  const std::int32_t side = FBoard->GetSide();
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      if (FPlayGrid[row][column] == ' ') return false;
+    }
+  }
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      if (HasConflict(row, column)) return false;
+    }
+  }
+  return true;
+}
+
+TElapsed TsdGame::Elapsed() const {
+  // Whole milliseconds keep the split exact: 59 s never reads as 58.999... s.
+  const std::int64_t ms = std::llabs(FClock.NowMs() - FStartTime);
+  const std::int64_t hours = ms / 3'600'000;
+  const std::int64_t totalMinutes = ms / 60'000;
+  const std::int64_t totalSeconds = ms / 1'000;
+  return {hours, std::max<std::int64_t>(0, totalMinutes - 60 * hours),
+          std::max<std::int64_t>(0, totalSeconds - 60 * totalMinutes)};
+}
+
+std::optional<TBilingual> TsdGame::CheckCompletion() const {
+  if (!IsComplete()) return std::nullopt;
+  const TElapsed t = Elapsed();
+  const std::string h = std::to_string(t.hours);
+  const std::string m = std::to_string(t.minutes);
+  const std::string s = std::to_string(t.seconds);
+  return TBilingual{"Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:" + h +
+                        ": ore, :" + m + " min. e " + s + " secondi.",
+                    "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:" +
+                        h + ": hours, :" + m + " min. and " + s + " seconds."};
+}

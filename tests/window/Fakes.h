@@ -1,0 +1,98 @@
+// Stand-ins for the platform services: they record what the window asked and answer as scripted;
+// the catalogue's stand-in comes with the model's tests.
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+#include "FakePuzzles.h"
+#include "Services.h"
+
+// Every message box the window showed, in order, and the control that had the focus meanwhile
+// (what a real, modal box would show in front of).
+class TFakeMessages final : public IMessageService {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override {
+    Shown << text;
+    QWidget* focus = parent ? parent->focusWidget() : nullptr;
+    FocusAt << (focus ? focus->objectName() : QString());
+  }
+  QStringList Shown;
+  QStringList FocusAt;
+};
+
+// Answers Yes/No/Cancel questions from a script; an exhausted script answers Cancel, as closing the
+// box would.
+class TFakeConfirm final : public IConfirmService {
+ public:
+  TConfirmAnswer AskYesNoCancel(QWidget* /*parent*/, const QString& text) override {
+    Asked << text;
+    if (Script.isEmpty()) return TConfirmAnswer::Cancel;
+    return Script.takeFirst();
+  }
+  QList<TConfirmAnswer> Script;
+  QStringList Asked;
+};
+
+// The print dialog: confirms or cancels as told. With OutputFile set, a confirmed dialog points the
+// printer at a PDF file, so a page can be printed without a printer.
+class TFakePrintDialog final : public IPrintDialogService {
+ public:
+  bool Execute(QWidget* /*parent*/, QPrinter& printer) override {
+    ++Calls;
+    if (Confirm && !OutputFile.isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(OutputFile);
+    }
+    return Confirm;
+  }
+  bool Confirm = true;
+  QString OutputFile;
+  int Calls = 0;
+};
+
+// Every address the window asked to open; answers Succeeds.
+class TFakeUrlOpener final : public IUrlOpener {
+ public:
+  bool Open(QWidget* /*parent*/, const QUrl& url) override {
+    Opened << url;
+    return Succeeds;
+  }
+  QList<QUrl> Opened;
+  bool Succeeds = true;
+};
+
+// A clock that stands still until the test moves it.
+class TFakeTime final : public ITimeService {
+ public:
+  QDateTime Now() const override { return Current; }
+  // Returns at once; the pauses asked for are only added up.
+  void Pause(int milliseconds) const override { PausedMs += milliseconds; }
+  void AdvanceSeconds(qint64 seconds) { Current = Current.addSecs(seconds); }
+  QDateTime Current{QDate(2024, 3, 14), QTime(10, 20, 30)};
+  mutable qint64 PausedMs = 0;
+};
+
+// All fakes together, handed to the window as one TServices.
+struct TFakeServices {
+  TFakeMessages Messages;
+  TFakeConfirm Confirm;
+  TFakePrintDialog PrintDialog;
+  TFakeUrlOpener Urls;
+  TFakeTime Time;
+
+  TServices Services() {
+    TServices s;
+    s.messages = &Messages;
+    s.confirm = &Confirm;
+    s.printDialog = &PrintDialog;
+    s.urls = &Urls;
+    s.time = &Time;
+    return s;
+  }
+};

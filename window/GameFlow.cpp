@@ -1,0 +1,99 @@
+// Game flow in the window: first show and close, the actions that drive the model, and
+// ApplyState, which makes the window follow the model's state.
+#include <QAction>
+#include <QDateTime>
+
+#include "Language.h"
+#include "TDigitalClock.h"
+#include "TDrawGrid.h"
+#include "TRadioGroup.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+void TfrmSudoku::FormShow() {
+  FGame.Start();
+  ui->sg1->hide();
+  FBoxLineWidth = 3;
+  SetWindowSizeFor(3);
+  ui->cbgLivello->SetItemIndex(0);
+  ApplyState();
+  UILanguage = QStringLiteral("EN");
+  ApplyLanguage();
+}
+
+void TfrmSudoku::FormClose() {
+  FGame.Close();
+}
+
+void TfrmSudoku::ActGeneraExecute() {
+  Process(FGame.Generate(ui->cbg1->ItemIndex(), ui->cbgLivello->ItemIndex()));
+}
+
+void TfrmSudoku::ActToggleViewExecute() {
+  Process(FGame.ToggleView());
+}
+
+void TfrmSudoku::ActPlayExecute() {
+  if (FGame.GameRunning()) {
+    const TConfirmAnswer answer =
+        FServices.confirm->AskYesNoCancel(this, Tr(TsdGame::QuitQuestion()));
+    if (answer == TConfirmAnswer::Yes)
+      Process(FGame.Quit());
+    else
+      FocusGrid();
+    return;
+  }
+  Process(FGame.Play());
+  if (FGame.State() != GameState::gsPlaying) return;
+  // The clock shows the time of day plus its offset, so it reads 00:00:00 now and then the time
+  // elapsed since Play.
+  const QTime start = QDateTime::fromMSecsSinceEpoch(FGame.StartTime()).time();
+  ui->Clock1->SetOffset(-start.hour(), -start.minute(), -start.second());
+}
+
+void TfrmSudoku::ActSuggerisciExecute() {
+  Process(FGame.Hint());
+}
+
+void TfrmSudoku::ApplyState() {
+  const TStateView view = FGame.StateView();
+  ui->ActGenera->setEnabled(false);
+  ui->ActPrint->setEnabled(false);
+  ui->ActToggleView->setEnabled(false);
+  ui->ActPlay->setEnabled(false);
+  ui->ActSuggerisci->setEnabled(false);
+  if (!ui->Clock1->isHidden()) ui->Clock1->hide();
+  ui->pnlGameOn->hide();
+  ui->cbg1->setEnabled(false);
+  ui->cbgLivello->setEnabled(false);
+  FMenuAutoPopup = false;
+
+  if (view.gamePanel) {
+    ui->pnlGameOn->show();
+    // Unchecking runs the box's reaction through its toggled signal; when it was unchecked
+    // already, the clock is shown all the same.
+    ui->cbxHideTimer->setChecked(FGame.TimerHidden());
+    FollowTimer();
+  }
+  if (view.toggleCaption) ui->btnToggleView->setText(Tr(*view.toggleCaption));
+  if (view.playCaption) ui->btnPlay->setText(Tr(*view.playCaption));
+
+  if (view.generate) {
+    ui->ActGenera->setEnabled(true);
+    ui->cbg1->setEnabled(true);
+    ui->cbgLivello->setEnabled(true);
+  }
+  if (view.print) ui->ActPrint->setEnabled(true);
+  if (view.toggleView) ui->ActToggleView->setEnabled(true);
+  if (view.play) ui->ActPlay->setEnabled(true);
+  if (view.hint) ui->ActSuggerisci->setEnabled(true);
+  // Before the first puzzle there is no menu to build and no grid to paint.
+  if (!view.contextMenu) return;
+
+  BuildContextMenu();
+  FMenuAutoPopup = true;
+  if (!ui->sg1->isHidden()) {
+    ui->sg1->viewport()->update();
+    if (FGame.State() == GameState::gsPlaying) ui->sg1->setFocus();
+  }
+}

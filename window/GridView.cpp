@@ -1,0 +1,246 @@
+// The grid view: window and grid sizes per box size, the per-cell paint, and the +/- size buttons.
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStaticText>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+
+#include "TDrawGrid.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+// Grid font sizes the +/- buttons move between, in points.
+constexpr int SmallestFontSize = 8;
+constexpr int LargestFontSize = 16;
+
+const QColor CellColour(255, 255, 255);
+const QColor GivenColour(0, 0, 255);
+const QColor EntryColour(0, 0, 0);
+const QColor MarkColour(255, 0, 0);
+const QColor BoxLineColour(0, 0, 0);
+
+struct TGridSizes {
+  int extraColWidth;   // default column width = font size + this
+  int extraRowHeight;  // default row height = font size + this
+  int lineWidth;       // silver lines between cells
+  int windowWidth;
+  int gridPanelWidth;
+};
+
+// Box sizes 3, 4 and 5; nullptr for any other.
+const TGridSizes* SizesFor(std::int32_t boxSize) {
+  static const TGridSizes sizes[3] = {
+      {36, 26, 3, 598, 428},
+      {26, 16, 2, 752, 582},
+      {26, 16, 2, 752, 582},
+  };
+  if (boxSize < 3 || boxSize > 5) return nullptr;
+  return &sizes[boxSize - 3];
+}
+
+constexpr int WindowHeight = 688;
+
+// Laid-out symbols and the metrics of "8" for one font. Laying a symbol out is most of the cost
+// of a cell; the grid shows at most 25 different symbols in two weights, so each is laid out once
+// per font and reused by every later paint.
+struct TSymbolCache {
+  QFont font;
+  bool valid = false;
+  int widthOf8 = 0;
+  int height = 0;
+  int ascent = 0;
+  std::array<QStaticText, 128> texts;
+  std::array<bool, 128> ready{};
+
+  void Use(const QFont& f) {
+    if (valid && f == font) return;
+    font = f;
+    valid = true;
+    const QFontMetrics metrics(font);
+    widthOf8 = metrics.horizontalAdvance(QLatin1Char('8'));
+    height = metrics.height();
+    ascent = metrics.ascent();
+    ready.fill(false);
+  }
+
+  const QStaticText& Text(char ch) {
+    const auto i = static_cast<unsigned char>(ch) & 0x7F;  // callers pass ASCII only
+    if (!ready[i]) {
+      texts[i].setText(QString(QLatin1Char(ch)));
+      texts[i].setTextFormat(Qt::PlainText);
+      texts[i].prepare(QTransform(), font);
+      ready[i] = true;
+    }
+    return texts[i];
+  }
+};
+
+// One cache per weight: regular entries and bold givens.
+TSymbolCache& SymbolCache(bool bold) {
+  static TSymbolCache caches[2];
+  return caches[bold ? 1 : 0];
+}
+
+}  // namespace
+
+void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
+  const TGridSizes* sizes = SizesFor(boxSize);
+  if (!sizes) return;
+  // The window opens at the size of its box size rather than maximised: a maximised window would
+  // ignore the size asked for here. Three things decide the size, the largest winning:
+  //  - the size table;
+  //  - the layout's minimum, where the table would clip a control (the header and the bottom band
+  //    are wider than 598 pixels, and the right column is taller than 688 less the bands);
+  //  - room for every cell at the current font size, as far as the screen allows, so that a
+  //    25 × 25 grid needs no scrolling on a screen that can show it whole.
+  // pnlGrid takes whatever the window leaves beside the right column and between the bands.
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+  if (QLayout* l = layout()) l->activate();
+  const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+  QSize size(std::max(sizes->windowWidth, minimum.width()),
+             std::max(WindowHeight, minimum.height()));
+
+  const TDrawGrid* grid = ui->sg1;
+  const int side = boxSize * boxSize;
+  const int fontSize = grid->font().pointSize();
+  const int frame = 2 * grid->frameWidth();
+  const QSize whole(
+      side * (fontSize + sizes->extraColWidth + sizes->lineWidth) + frame + ui->pnlRight->width(),
+      side * (fontSize + sizes->extraRowHeight + sizes->lineWidth) + frame +
+          ui->pnlTopMain->height() + ui->Panel3->height());
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  if (screen) {
+    // Room for the window's frame, which is not known before the window is first shown.
+    const QSize decorations = (frameGeometry().size() - this->size()).expandedTo(QSize(16, 48));
+    size = size.expandedTo(whole.boundedTo(area.size() - decorations));
+  }
+  resize(size);
+
+  if (!screen) return;
+  const QSize outer = frameGeometry().size().expandedTo(size);
+  if (!testAttribute(Qt::WA_Moved)) {
+    // Centred when the window is first sized; afterwards it stays where the user put it ...
+    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+         area.top() + std::max(0, (area.height() - outer.height()) / 2));
+  } else {
+    // ... unless growing pushed it past the screen's edge.
+    const QPoint at = frameGeometry().topLeft();
+    const int x = std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != at) move(x, y);
+  }
+}
+
+void TfrmSudoku::SetupGrid(std::int32_t boxSize) {
+  TDrawGrid* grid = ui->sg1;
+  if (grid->isHidden()) grid->show();
+  grid->SetCurrentCell(0, 0);
+  if (grid->DrawFocusSelected()) grid->SetDrawFocusSelected(false);
+  if (const TGridSizes* sizes = SizesFor(boxSize)) {
+    const int side = boxSize * boxSize;
+    const int fontSize = grid->font().pointSize();
+    grid->SetRowCount(side);
+    grid->SetColCount(side);
+    grid->SetDefaultColWidth(fontSize + sizes->extraColWidth);
+    grid->SetDefaultRowHeight(fontSize + sizes->extraRowHeight);
+    grid->SetGridLineWidth(sizes->lineWidth);
+    FBoxLineWidth = 3;
+    // The grid's height follows pnlGrid, which it fills.
+  }
+  update();
+  grid->SetCurrentCell(0, 0);
+  grid->viewport()->update();
+}
+
+void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect& rect,
+                             bool focused) {
+  if (column < 0 || row < 0 || column >= MaxSide || row >= MaxSide) return;
+  const QPen savedPen = canvas.pen();  // colour, width and style; the text colour is the pen's
+  const QPainter::CompositionMode savedMode = canvas.compositionMode();
+
+  const int left = rect.left();
+  const int top = rect.top();
+  const int right = rect.left() + rect.width();   // first column outside the cell
+  const int bottom = rect.top() + rect.height();  // first row outside the cell
+
+  canvas.fillRect(rect, CellColour);
+
+  const TCellView cell = FGame.CellView(row, column);
+  const bool given = cell.given;
+  QFont font = canvas.font();
+  font.setBold(given);
+  canvas.setFont(font);
+  const QColor textColour = given ? GivenColour : EntryColour;
+  TSymbolCache& symbols = SymbolCache(given);
+  symbols.Use(font);
+
+  // The offset takes the whole width of "8", not half of it, so the symbol stands a little left of
+  // the centre.
+  const int dx = (right - left) / 2 - symbols.widthOf8;
+  const int dy = (bottom - top) / 2 - symbols.height / 2;
+
+  if (focused && FGame.ShowsSelection()) {
+    canvas.setPen(QPen(MarkColour, 1));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawEllipse(QRect(QPoint(left + 2, top + 2), QPoint(right - 3, bottom - 3)));
+  }
+
+  // A space is an empty cell; control characters have no glyph worth showing either.
+  if (static_cast<unsigned char>(cell.symbol) > ' ') {
+    canvas.setPen(QPen(textColour, 1));
+    // A static text's position is the top-left of its line, as the text offset means it.
+    if (static_cast<unsigned char>(cell.symbol) < 128)
+      canvas.drawStaticText(QPoint(left + dx, top + dy), symbols.Text(cell.symbol));
+    else
+      canvas.drawText(QPoint(left + dx, top + dy + symbols.ascent),
+                      QString(QLatin1Char(cell.symbol)));
+  }
+  if (cell.conflict) {
+    canvas.setPen(QPen(MarkColour, 1));
+    canvas.drawLine(right - 5, top + 5, left + 5, bottom - 5);
+  }
+
+  if (const std::int32_t boxSize = FGame.BoxSize(); boxSize > 0) {
+    // Square caps carry a separator over the silver line that follows the cell, so the box lines
+    // run unbroken across the grid.
+    const QPen boxPen(BoxLineColour, FBoxLineWidth, Qt::SolidLine, Qt::SquareCap);
+    if ((column + 1) % boxSize == 0) {
+      canvas.setPen(boxPen);
+      canvas.drawLine(right, top, right, bottom);
+    }
+    if ((row + 1) % boxSize == 0) {
+      canvas.setPen(boxPen);
+      canvas.drawLine(left, bottom, right, bottom);
+    }
+  }
+
+  canvas.setPen(savedPen);
+  canvas.setCompositionMode(savedMode);
+}
+
+void TfrmSudoku::btnFontPiuClick() {
+  TDrawGrid* grid = ui->sg1;
+  QFont font = grid->font();
+  if (font.pointSize() > LargestFontSize - 1) return;
+  font.setPointSize(font.pointSize() + 1);
+  grid->setFont(font);
+  grid->SetDefaultColWidth(grid->DefaultColWidth() + 1);
+  grid->SetDefaultRowHeight(grid->DefaultRowHeight() + 1);
+  update();
+}
+
+void TfrmSudoku::btnFontMenoClick() {
+  TDrawGrid* grid = ui->sg1;
+  QFont font = grid->font();
+  if (font.pointSize() <= SmallestFontSize) return;
+  font.setPointSize(font.pointSize() - 1);
+  grid->setFont(font);
+  grid->SetDefaultColWidth(grid->DefaultColWidth() - 1);
+  grid->SetDefaultRowHeight(grid->DefaultRowHeight() - 1);
+  update();
+}

@@ -1,0 +1,55 @@
+// Help: opens the help page for the current state and language from the pages shipped beside the
+// program, so help works offline.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "Language.h"
+#include "TDrawGrid.h"
+#include "TfrmSudoku.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+struct THelpPage {
+  const char* italian;
+  const char* english;
+};
+
+// One page per group of states, in the order of TsdGame::HelpPage: before the first puzzle,
+// looking at a puzzle, playing.
+constexpr THelpPage HelpPages[] = {
+    {"start-it.html", "start-en.html"},
+    {"view-it.html", "view-en.html"},
+    {"play-it.html", "play-en.html"},
+};
+
+// The pages sit in help/ beside the executable in a build tree, and in ../share/tessamond/help
+// once installed.
+QString DefaultHelpDir() {
+  const QString appDir = QCoreApplication::applicationDirPath();
+  const QString besideExe = appDir + QStringLiteral("/help");
+  if (QFileInfo(besideExe).isDir()) return besideExe;
+  const QString installed = QDir::cleanPath(appDir + QStringLiteral("/../share/tessamond/help"));
+  if (QFileInfo(installed).isDir()) return installed;
+  return besideExe;
+}
+
+}  // namespace
+
+void TfrmSudoku::ActHelpExecute() {
+  showHelp(FGame.HelpPage());
+  FocusGrid();
+}
+
+void TfrmSudoku::showHelp(int page) {
+  const THelpPage& entry = HelpPages[page];
+  const QString file = Tr(QString::fromLatin1(entry.italian), QString::fromLatin1(entry.english));
+  const QString dir = FHelpDir.isEmpty() ? DefaultHelpDir() : FHelpDir;
+  FServices.urls->Open(this, QUrl::fromLocalFile(QDir(dir).filePath(file)));
+}
+
+void TfrmSudoku::SetHelpDir(const QString& dir) {
+  FHelpDir = dir;
+}

@@ -1,0 +1,209 @@
+// The main window's construction: the layout, action bindings, signal wiring, window events, and
+// carrying out what the game model asks for.
+#include "TfrmSudoku.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGraphicsDropShadowEffect>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "Language.h"
+#include "TActionButton.h"
+#include "TDigitalClock.h"
+#include "TDrawGrid.h"
+#include "TLinkEdit.h"
+#include "TRadioGroup.h"
+#include "TsdResources.h"
+#include "TsdVersion.h"
+#include "ui_TfrmSudoku.h"
+
+namespace {
+
+// The layout asks for Verdana and MS Sans Serif; machines without them get DejaVu Sans, a face of
+// similar width, at the same point sizes.
+void InstallFontFallbacks() {
+  static const bool done = [] {
+    for (const char* family : {"Verdana", "MS Sans Serif"})
+      QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans"));
+    return true;
+  }();
+  (void)done;
+}
+
+// The bands place their controls at fixed positions, without a layout; their minimum width is what
+// keeps the window from clipping the rightmost control.
+void KeepControlsUnclipped(QWidget* band) {
+  constexpr int Margin = 8;
+  int right = 0;
+  for (QWidget* child : band->findChildren<QWidget*>()) {
+    QWidget* holder = child->parentWidget();
+    QPoint offset;
+    while (holder && holder != band) {
+      offset += holder->pos();
+      holder = holder->parentWidget();
+    }
+    right = std::max(right, offset.x() + child->geometry().right() + 1);
+  }
+  band->setMinimumWidth(right + Margin);
+}
+
+}  // namespace
+
+std::int64_t TServiceClock::NowMs() const {
+  return FTime ? FTime->Now().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch();
+}
+
+TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, QWidget* parent)
+    : QWidget(parent),
+      FServices(services),
+      FClock(services.time),
+      FGame(puzzles, FClock),
+      ui(new Ui::TfrmSudoku) {
+  TsdInitResources();
+  InstallFontFallbacks();
+  ui->setupUi(this);
+  // The version is the build's; the pictures are read as PNG, without asking every image plugin.
+  setWindowTitle(windowTitle().arg(QLatin1String(TsdVersion)));
+  ui->StaticText2->setText(ui->StaticText2->text().arg(QLatin1String(TsdVersion)));
+  ui->Image1->setPixmap(QPixmap::fromImage(TsdPicture(QStringLiteral("emblem.png"))));
+  ui->btnHelp->setIcon(QIcon(QPixmap::fromImage(TsdPicture(QStringLiteral("help.png")))));
+  for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
+    KeepControlsUnclipped(band);
+  BindControls();
+}
+
+TfrmSudoku::~TfrmSudoku() {
+  delete ui;
+}
+
+void TfrmSudoku::BindControls() {
+  // Buttons name their action in the layout; binding here makes them show and follow it.
+  for (TActionButton* button : findChildren<TActionButton*>()) {
+    const QString name = button->property("actionName").toString();
+    if (name.isEmpty()) continue;
+    auto* action = findChild<QAction*>(name);
+    Q_ASSERT_X(action, "BindControls", "a button names an action the layout lacks");
+    if (action) button->SetAction(action, button->property("keepOwnCaption").toBool());
+  }
+
+  connect(ui->ActGenera, &QAction::triggered, this, [this] { ActGeneraExecute(); });
+  connect(ui->ActPlay, &QAction::triggered, this, [this] { ActPlayExecute(); });
+  connect(ui->ActToggleView, &QAction::triggered, this, [this] { ActToggleViewExecute(); });
+  connect(ui->ActPrint, &QAction::triggered, this, [this] { ActPrintExecute(); });
+  connect(ui->ActSuggerisci, &QAction::triggered, this, [this] { ActSuggerisciExecute(); });
+  connect(ui->ActHelp, &QAction::triggered, this, [this] { ActHelpExecute(); });
+
+  // The grid paints from the model and tells it where the current cell went; its keys reach the
+  // window through the key preview.
+  TDrawGrid* grid = ui->sg1;
+  grid->SetDrawCellHandler(
+      [this](QPainter& canvas, int column, int row, const QRect& rect, bool focused) {
+        sg1DrawCell(canvas, column, row, rect, focused);
+      });
+  connect(grid, &TDrawGrid::MouseDown, this,
+          [this](Qt::MouseButton button, const QPoint& pos, Qt::KeyboardModifiers) {
+            sg1MouseDown(button, pos);
+          });
+  connect(grid, &TDrawGrid::CurrentCellChanged, this,
+          [this](int column, int row) { FGame.SetCurrentCell(column, row); });
+
+  // The context menu, stored with two placeholder items; the input code rebuilds it per state.
+  popm1 = new QMenu(this);
+  popm1->setObjectName(QStringLiteral("popm1"));
+  QAction* n1 = popm1->addAction(QStringLiteral("1"));
+  n1->setObjectName(QStringLiteral("N1"));
+  n1->setData(int('1'));
+  connect(n1, &QAction::triggered, this, [this] { N11Click('1'); });
+  QAction* n2 = popm1->addAction(QStringLiteral("2"));
+  n2->setObjectName(QStringLiteral("N2"));
+  connect(n2, &QAction::triggered, this, [this] { N21Click(); });
+  // A scroll area reports its context-menu requests (right click or menu key) in viewport
+  // coordinates; the viewport's own request comes from a right click on a scroll bar.
+  grid->viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto openMenu = [this, grid](const QPoint& viewportPos) {
+    if (FMenuAutoPopup && popm1) popm1->popup(grid->viewport()->mapToGlobal(viewportPos));
+  };
+  connect(grid, &QWidget::customContextMenuRequested, this, openMenu);
+  connect(grid->viewport(), &QWidget::customContextMenuRequested, this, openMenu);
+
+  // Check boxes react to every change of state, also one made by the program or a key.
+  connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
+  connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
+  connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
+  connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
+  connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
+    if (FServices.urls) FServices.urls->Open(this, QUrl(ui->cxHyperLinkEdit2->text()));
+  });
+
+  ui->Clock1->SetTimeService(FServices.time);
+
+  // The maker's notice in raised lettering.
+  auto* raised = new QGraphicsDropShadowEffect(ui->cxLabel3);
+  raised->setBlurRadius(0);
+  raised->setOffset(1, 1);
+  raised->setColor(QColor(255, 255, 255));
+  ui->cxLabel3->setGraphicsEffect(raised);
+  QFont linkFont = ui->cxHyperLinkEdit2->font();
+  linkFont.setUnderline(true);
+  ui->cxHyperLinkEdit2->setFont(linkFont);
+}
+
+void TfrmSudoku::SetWaterMark(std::function<QImage()> waterMark) {
+  FWaterMark = std::move(waterMark);
+}
+
+void TfrmSudoku::Process(const TOutcome& outcome) {
+  TDrawGrid* grid = ui->sg1;
+  if (outcome.setUpGrid) {
+    if (outcome.resizeWindow) SetWindowSizeFor(FGame.BoxSize());
+    SetupGrid(FGame.BoxSize());
+  }
+  if (grid->Col() != FGame.CurrentColumn() || grid->Row() != FGame.CurrentRow())
+    grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
+  if (outcome.repaint) grid->viewport()->update();
+  for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
+  if (outcome.focusGrid) FocusGrid();
+  if (outcome.stateChanged) ApplyState();
+  if (outcome.generateCaption) ui->ActGenera->setText(Tr(*outcome.generateCaption));
+}
+
+void TfrmSudoku::ShowMessage(const QString& text) {
+  if (FServices.messages) FServices.messages->ShowMessage(this, text);
+}
+
+void TfrmSudoku::FocusGrid() {
+  if (!ui->sg1->isHidden()) ui->sg1->setFocus();
+}
+
+void TfrmSudoku::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (FShown) return;
+  FShown = true;
+  // Key preview: the window's own platform window sees every key pressed in it, once, before Qt
+  // hands it to the focused control.
+  if (QWindow* platformWindow = windowHandle()) platformWindow->installEventFilter(this);
+  FormShow();
+}
+
+void TfrmSudoku::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+bool TfrmSudoku::eventFilter(QObject* watched, QEvent* event) {
+  // While a menu is open, or a control holds the keyboard, keys are theirs.
+  if (watched == windowHandle() && event->type() == QEvent::KeyPress &&
+      !QApplication::activePopupWidget() && !QWidget::keyboardGrabber()) {
+    return PreviewKey(*static_cast<QKeyEvent*>(event));
+  }
+  return QWidget::eventFilter(watched, event);
+}
