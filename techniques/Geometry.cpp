@@ -1,9 +1,11 @@
 // Builds the unit and peer tables once per box size.
-#include "SudokuGeometry.h"
+#include "Geometry.h"
 
 #include <algorithm>
 
-namespace tsdtools {
+#include "TsdRules.h"
+
+namespace tsdtech {
 
 namespace {
 
@@ -12,7 +14,7 @@ TGeometry MakeGeometry(int n) {
   g.box = n;
   g.side = n * n;
   g.cells = g.side * g.side;
-  g.full = g.side == 32 ? ~TMask{0} : (TMask{1} << g.side) - 1;
+  g.full = (TMask{1} << g.side) - 1;
   const int s = g.side;
   g.unitCells.assign(3 * s, {});
   g.unitsOfCell.assign(g.cells, {});
@@ -49,42 +51,16 @@ const TGeometry* GeometryFor(int boxSize) {
   return &kGeometries[boxSize - 2];
 }
 
-std::string_view SymbolsFor(int boxSize) {
-  switch (boxSize) {
-    case 2:
-      return "1234";
-    case 3:
-      return "123456789";
-    case 4:
-      return "0123456789ABCDEF";
-    case 5:
-      return "ABCDEFGHIJKLMNOPQRSTUVWXY";
-    default:
-      return {};
-  }
-}
-
-std::string CellName(const TGeometry& g, int cell) {
-  return "r" + std::to_string(g.Row(cell) + 1) + "c" + std::to_string(g.Column(cell) + 1);
-}
-
-std::string UnitName(const TGeometry& g, int unit) {
-  if (unit < g.side) return "row " + std::to_string(unit + 1);
-  if (unit < 2 * g.side) return "column " + std::to_string(unit - g.side + 1);
-  return "box " + std::to_string(unit - 2 * g.side + 1);
-}
-
 bool IsCompleteGrid(const TGeometry& g, const std::vector<TCellValue>& cells) {
-  for (int u = 0; u < 3 * g.side; ++u) {
-    TMask seen = 0;
-    for (int k = 0; k < g.side; ++k) {
-      const int v = cells[g.unitCells[u][k]];
-      if (v < 0 || v >= g.side) return false;
-      seen |= TMask{1} << v;
-    }
-    if (seen != g.full) return false;
-  }
-  return true;
+  if (cells.size() != static_cast<std::size_t>(g.cells)) return false;
+  // A row view over the flat array, as the engine's rule check reads grids.
+  struct TRows {
+    const TCellValue* values;
+    int side;
+    const TCellValue* operator[](int row) const { return values + row * side; }
+  };
+  return TsdRules::IsCompleteGrid(TRows{cells.data(), g.side}, g.box,
+                                  [&](TCellValue v) { return v >= 0 && v < g.side; });
 }
 
-}  // namespace tsdtools
+}  // namespace tsdtech

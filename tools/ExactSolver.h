@@ -5,13 +5,16 @@
 #include <vector>
 
 #include "SudokuGeometry.h"
+#include "Techniques.h"
 #include "ToolRandom.h"
 
 namespace tsdtools {
 
-// Depth-first search over bitmask candidates. Every node propagates naked and hidden singles to a
-// fixpoint (on 16×16 and 25×25 grids also locked candidates, naked pairs/triples and hidden pairs,
-// all sound, so they only prune) and then branches on an unfilled cell with the fewest candidates.
+// Depth-first search over the techniques' candidate grid. Every node applies the techniques of
+// Techniques.h until the grid settles (naked and hidden singles; on 16×16 and 25×25 grids also
+// locked candidates, naked pairs/triples and hidden pairs, all sound, so they only prune) and then
+// branches on an unfilled cell with the fewest candidates. Sound techniques settle on the same grid
+// whatever order they run in, so the search tree depends on which techniques run, not on how.
 // Search states live in a per-depth stack owned by the solver, so a solver is reused without
 // allocating and one solver must not be shared between threads.
 class TExactSolver {
@@ -41,9 +44,7 @@ class TExactSolver {
   bool Assign(TState& s, int cell, int value);
   bool Drain(TState& s);
   bool Propagate(TState& s);
-  int LockedCandidates(TState& s);
-  int Strike(TState& s, int cell, TMask bit);
-  int Subsets(TState& s);
+  int Eliminate(TState& s, tsdtech::TTechnique technique);
   void Search(int depth);
 
   const TGeometry& FGeometry;

@@ -1,11 +1,11 @@
 // Puzzle text reading for the command-line tool and the verifier.
 #include "PuzzleText.h"
 
+#include "TsdBoard.h"
+
 namespace tsdtools {
 
 namespace {
-
-constexpr std::string_view kBlankChars = ".?- ";
 
 char Upper(char ch) {
   return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
@@ -34,7 +34,7 @@ int BoxForLength(std::size_t length) {
 }  // namespace
 
 std::string FindRepeatedGiven(const TGeometry& g, const std::vector<TCellValue>& cells) {
-  const std::string_view symbols = SymbolsFor(g.box);
+  const std::string_view symbols = SymbolsOfBoxSize(g.box);
   for (int u = 0; u < 3 * g.side; ++u) {
     int firstCell[kMaxSide];
     for (int v = 0; v < g.side; ++v) firstCell[v] = -1;
@@ -62,11 +62,11 @@ bool ParsePuzzleText(std::string_view text, TPuzzle& puzzle, std::string& error)
     return false;
   }
   const TGeometry& g = *GeometryFor(box);
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   std::vector<TCellValue> cells(g.cells, kEmpty);
   for (int i = 0; i < g.cells; ++i) {
     const char ch = Upper(text[i]);
-    if (kBlankChars.find(ch) != std::string_view::npos) continue;
+    if (BlankChars.find(ch) != std::string_view::npos) continue;
     const std::size_t pos = symbols.find(ch);
     if (pos == std::string_view::npos) {
       error = "unknown character " + Printable(text[i]) + " at " + CellName(g, i) + "; a " +
@@ -98,7 +98,7 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
             std::to_string(g->cells);
     return false;
   }
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   cells.assign(g->cells, kEmpty);
   for (int i = 0; i < g->cells; ++i) {
     const std::size_t pos = symbols.find(text[i]);
@@ -113,7 +113,7 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
 }
 
 std::string ToText(int box, const std::vector<TCellValue>& cells, char blank) {
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   std::string text(cells.size(), blank);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (cells[i] >= 0 && static_cast<std::size_t>(cells[i]) < symbols.size()) {

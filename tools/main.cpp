@@ -149,7 +149,7 @@ int GradeCommand(int argc, char** argv, bool explain) {
 
 int Dump() {
   for (int box = 3; box <= 5; ++box) {
-    for (const char level : {'E', 'M', 'A'}) {
+    for (const char level : LevelLetters) {
       const int count = GetStoredPuzzleCount(box, level);
       for (int i = 0; i < count; ++i) {
         std::string puzzle, solution;
