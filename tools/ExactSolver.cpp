@@ -106,6 +106,7 @@ bool TExactSolver::Propagate(TState& s) {
 void TExactSolver::Search(int depth) {
   if (FNodeLimit > 0 && FNodes >= FNodeLimit) return;
   ++FNodes;
+  if (FProgress && FNodes % kProgressNodes == 0) FProgress(FNodes);
   TState& s = FStack[depth];
   const TGeometry& g = FGeometry;
   if (s.unsolved == 0) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "SudokuGeometry.h"
@@ -33,6 +34,11 @@ class TExactSolver {
   // Search nodes visited by the last call.
   long Nodes() const { return FNodes; }
 
+  // Called with the node count every kProgressNodes nodes of a search, so that a caller can tell
+  // a person what a long search is doing. Empty by default.
+  static constexpr long kProgressNodes = 4096;
+  void SetProgress(std::function<void(long nodes)> progress) { FProgress = std::move(progress); }
+
  private:
   struct TState {
     TMask cand[kMaxCells];
@@ -56,6 +62,7 @@ class TExactSolver {
   long FNodes = 0;
   long FNodeLimit = 0;
   TCellValue* FSolution = nullptr;
+  std::function<void(long)> FProgress;
 };
 
 }  // namespace tsdtools

@@ -18,6 +18,10 @@ std::string Printable(char ch) {
   return std::string("byte 0x") + kHex[u >> 4] + kHex[u & 15];
 }
 
+std::string Characters(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
 std::string_view TrimLineEnds(std::string_view text) {
   while (!text.empty() && (text.front() == '\n' || text.front() == '\r')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
@@ -57,8 +61,8 @@ bool ParsePuzzleText(std::string_view text, TPuzzle& puzzle, std::string& error)
   text = TrimLineEnds(text);
   const int box = BoxForLength(text.size());
   if (box == 0) {
-    error = "puzzle text has " + std::to_string(text.size()) +
-            " characters; expected 81 (9x9), 256 (16x16) or 625 (25x25)";
+    error = "puzzle text has " + Characters(text.size()) +
+            "; expected 81 (9x9), 256 (16x16) or 625 (25x25)";
     return false;
   }
   const TGeometry& g = *GeometryFor(box);
@@ -94,8 +98,8 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
     return false;
   }
   if (text.size() != static_cast<std::size_t>(g->cells)) {
-    error = "solution text has " + std::to_string(text.size()) + " characters; expected " +
-            std::to_string(g->cells);
+    error =
+        "solution text has " + Characters(text.size()) + "; expected " + std::to_string(g->cells);
     return false;
   }
   const std::string_view symbols = SymbolsOfBoxSize(box);
