@@ -48,7 +48,7 @@ extern const std::uint8_t Perms5[44][5];
 // size outside 1 to 8, which is recorded as an error and leaves an empty (0×0) board.
 class TsdBoard {
  public:
-  // Create: builds the geometry, seeds the process-wide generator from the clock, loads the texts.
+  // Builds the geometry, seeds the process-wide generator from the clock and loads the texts.
   TsdBoard(std::int32_t boxSize, std::string_view symbols, std::string_view puzzleText,
            std::string_view solutionText);
 

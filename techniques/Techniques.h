@@ -146,13 +146,32 @@ void ForEachStrike(const TGeometry& g, const TFinding& f, TOnStrike&& strike) {
     case TTechnique::HiddenSingle:
       return;
     case TTechnique::Pointing:
-    case TTechnique::Claiming:
-      // The target unit minus the cells it shares with the unit that holds the symbol.
-      for (int k = 0; k < g.side; ++k) {
-        const int cell = g.unitCells[f.FTarget][k];
-        if (!g.InUnit(cell, f.FUnit) && !strike(cell, f.FSymbols)) return;
+    case TTechnique::Claiming: {
+      // The target unit minus the N cells it shares with the unit that holds the symbol, walked
+      // segment by segment: this runs for every locked symbol the solver meets.
+      const int n = g.box, s = g.side;
+      const bool pointing = f.FTechnique == TTechnique::Pointing;
+      const int line = pointing ? f.FTarget : f.FUnit, b = (pointing ? f.FUnit : f.FTarget) - 2 * s;
+      const bool row = line < s;
+      const int index = row ? line : line - s;  // the row's or column's number
+      const int top = (b / n) * n, left = (b % n) * n;
+      for (int i = 0; i < n; ++i) {
+        if (pointing) {  // the line's other boxes
+          const int skip = row ? left / n : top / n;
+          if (i == skip) continue;
+          for (int k = i * n; k < i * n + n; ++k) {
+            if (!strike(row ? index * s + k : k * s + index, f.FSymbols)) return;
+          }
+        } else {  // the box's other lines
+          if ((row ? top : left) + i == index) continue;
+          for (int j = 0; j < n; ++j) {
+            const int cell = row ? (top + i) * s + left + j : (top + j) * s + left + i;
+            if (!strike(cell, f.FSymbols)) return;
+          }
+        }
       }
       return;
+    }
     case TTechnique::NakedPair:
     case TTechnique::NakedTriple:
       for (int k = 0; k < g.side; ++k) {
