@@ -30,20 +30,22 @@ std::string Slurp(const std::string& path) {
 // standard input and output taken from the given files instead.
 TRun RunTool(const std::string& args, const std::string& input = "", std::string in = "",
              std::string out = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string err = dir + "/cli_err.txt";
+  // Files of their own per test: ctest runs the tests of this binary side by side.
+  const std::string dir = ::testing::TempDir() + "/cli_" +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string err = dir + "_err.txt";
   if (in.empty()) {
-    in = dir + "/cli_in.txt";
+    in = dir + "_in.txt";
     std::ofstream(in, std::ios::binary) << input;
   }
-  if (out.empty()) out = dir + "/cli_out.txt";
-  std::remove((dir + "/cli_out.txt").c_str());
+  if (out.empty()) out = dir + "_out.txt";
+  std::remove((dir + "_out.txt").c_str());
   const std::string command = std::string("'") + TESSAMOND_CATALOGUE_TOOL + "' " + args + " < '" +
                               in + "' > '" + out + "' 2> '" + err + "'";
   const int status = std::system(command.c_str());
   TRun run;
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = Slurp(dir + "/cli_out.txt");
+  run.out = Slurp(dir + "_out.txt");
   run.err = Slurp(err);
   return run;
 }
