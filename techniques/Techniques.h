@@ -24,9 +24,9 @@
 //     two cells, which therefore lose every other candidate.
 //     In row 1 the 6 and the 8 can only go to r1c2 and r1c7: both keep {6,8} and nothing else.
 //
-// A placement is written into the candidate grid at once (the placed cell keeps its symbol's bit,
-// see Geometry.h), so the rest of a sweep sees it: a cell that has just become a single still
-// holds its symbol for every later test, which keeps pointing and hidden pairs sound.
+// An open cell keeps its candidates until it is placed, and a placed cell keeps its symbol's bit
+// (Geometry.h): a cell that has just become a single still counts as holding its symbol for every
+// later test of the sweep, which keeps pointing and hidden pairs sound.
 //
 // The code below is the finding half of each technique: a sweep walks the grid in a fixed order
 // and hands every instance it finds (a TFinding) to a visitor, re-reading the grid after each, so
