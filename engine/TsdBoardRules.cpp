@@ -1,6 +1,8 @@
 // The Sudoku rule checks: the board's own solution, and duplicates in a caller's character grid.
 #include "TsdBoard.h"
 
+#include "TsdRules.h"
+
 bool TsdBoard::IsSolutionValid() {
   // An empty (unusable) board has no solution to vouch for.
   if (FSide == 0) return false;
@@ -54,29 +56,17 @@ bool TsdBoard::IsSymbol(char ch) const {
 bool TsdBoard::RowHasDuplicate(char ch, std::int32_t row, std::int32_t column,
                                const TCharGrid& grid) const {
   if (row < 0 || row >= FSide) return false;
-  for (std::int32_t c = FSide - 1; c >= 0; --c) {
-    if (c != column && grid[row][c] == ch) return true;
-  }
-  return false;
+  return TsdRules::RowRepeat(grid, FDimension, ch, row, column).Found();
 }
 
 bool TsdBoard::ColHasDuplicate(char ch, std::int32_t row, std::int32_t column,
                                const TCharGrid& grid) const {
   if (column < 0 || column >= FSide) return false;
-  for (std::int32_t r = FSide - 1; r >= 0; --r) {
-    if (r != row && grid[r][column] == ch) return true;
-  }
-  return false;
+  return TsdRules::ColumnRepeat(grid, FDimension, ch, row, column).Found();
 }
 
 bool TsdBoard::BoxHasDuplicate(char ch, std::int32_t row, std::int32_t column,
                                const TCharGrid& grid) const {
   if (!InBoard(row, column)) return false;
-  const std::int32_t box = FBoxOfCell[row][column];
-  for (std::int32_t r = FBoxTop[box]; r < FBoxTop[box] + FDimension; ++r) {
-    for (std::int32_t c = FBoxLeft[box]; c < FBoxLeft[box] + FDimension; ++c) {
-      if ((r != row || c != column) && grid[r][c] == ch) return true;
-    }
-  }
-  return false;
+  return TsdRules::BoxRepeat(grid, FDimension, ch, row, column).Found();
 }

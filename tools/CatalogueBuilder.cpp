@@ -46,10 +46,10 @@ int Filled(const std::vector<TCellValue>& cells) {
       std::count_if(cells.begin(), cells.end(), [](TCellValue v) { return v != kEmpty; }));
 }
 
-TCandidate MakeCandidate(const TTableSpec& spec, std::uint64_t seed, TExactSolver& solver,
+TCandidate MakeCandidate(const TTableTarget& target, std::uint64_t seed, TExactSolver& solver,
                          TGrader& grader) {
-  const TGeometry& g = *GeometryFor(spec.box);
-  const TLevel level = LevelOfLetter(spec.level);
+  const TGeometry& g = *GeometryFor(target.box);
+  const TLevel level = LevelOfLetter(target.level);
   TCandidate cand;
   cand.seed = seed;
   TRng rng(seed);
@@ -68,7 +68,7 @@ TCandidate MakeCandidate(const TTableSpec& spec, std::uint64_t seed, TExactSolve
   int count = g.cells;
   for (const std::int16_t cell : order) {
     const bool hardKnown = level == TLevel::Singles || cand.firstHard >= 0;
-    if (count <= spec.minGivens && hardKnown) break;
+    if (count <= target.minGivens && hardKnown) break;
     const TCellValue keep = puzzle[cell];
     puzzle[cell] = kEmpty;
     TGradeResult r = grader.Grade(puzzle.data(), level);
@@ -84,19 +84,20 @@ TCandidate MakeCandidate(const TTableSpec& spec, std::uint64_t seed, TExactSolve
     }
   }
   if (level == TLevel::Singles) {
-    cand.low = std::max(count, spec.minGivens);
-    cand.high = spec.maxGivens;
+    cand.low = std::max(count, target.minGivens);
+    cand.high = target.maxGivens;
   } else if (cand.firstHard >= 0) {
-    cand.low = std::max(count, spec.minGivens);
-    cand.high = std::min(std::max(cand.firstHard, Filled(cand.stalled)), spec.maxGivens);
+    cand.low = std::max(count, target.minGivens);
+    cand.high = std::min(std::max(cand.firstHard, Filled(cand.stalled)), target.maxGivens);
   }
   cand.usable = cand.low <= cand.high;
   return cand;
 }
 
 // The candidate's puzzle with exactly `givens` givens.
-std::vector<TCellValue> Materialize(const TTableSpec& spec, const TCandidate& cand, int givens) {
-  const TGeometry& g = *GeometryFor(spec.box);
+std::vector<TCellValue> Materialize(const TTableTarget& target, const TCandidate& cand,
+                                    int givens) {
+  const TGeometry& g = *GeometryFor(target.box);
   std::vector<TCellValue> puzzle = cand.solution;
   const bool natural = cand.firstHard < 0 || givens <= cand.firstHard;
   const int removals = g.cells - (natural ? givens : cand.firstHard);
@@ -128,22 +129,23 @@ void ParallelFor(int begin, int end, int threads, F work) {
 
 }  // namespace
 
-std::vector<int> PlanGivenCounts(const TTableSpec& spec, const std::vector<int>& fixed) {
-  const int total = static_cast<int>(std::lround(spec.meanGivens * spec.count));
+std::vector<int> PlanGivenCounts(const TTableTarget& target, const std::vector<int>& fixed) {
+  const int total = static_cast<int>(std::lround(target.meanGivens * target.count));
   int fixedSum = 0;
   for (int f : fixed) fixedSum += f;
-  const int rest = spec.count - static_cast<int>(fixed.size());
+  const int rest = target.count - static_cast<int>(fixed.size());
   std::vector<int> plan;
   if (rest <= 0) return plan;
   const int restSum = total - fixedSum;
   const int base = restSum / rest;
   const int extra = restSum % rest;
   for (int i = 0; i < rest; ++i)
-    plan.push_back(std::clamp(base + (i < extra ? 1 : 0), spec.minGivens, spec.maxGivens));
+    plan.push_back(std::clamp(base + (i < extra ? 1 : 0), target.minGivens, target.maxGivens));
   // Spread the counts around the mean in pairs that keep the sum: +d and −d, d = 0, 1, 2.
   for (int j = 0; 2 * j + 1 < rest; ++j) {
     int d = j % 3;
-    while (d > 0 && (plan[2 * j] + d > spec.maxGivens || plan[2 * j + 1] - d < spec.minGivens)) {
+    while (d > 0 &&
+           (plan[2 * j] + d > target.maxGivens || plan[2 * j + 1] - d < target.minGivens)) {
       --d;
     }
     plan[2 * j] += d;
@@ -157,71 +159,72 @@ bool BuildCatalogue(const TBuildOptions& options, std::vector<TBuiltTable>& tabl
   const int threads = std::max(1, options.threads);
   std::set<std::string> usedSolutions;
   tables.clear();
-  for (std::size_t t = 0; t < kTableSpecs.size(); ++t) {
+  for (std::size_t t = 0; t < kTableTargets.size(); ++t) {
     if (options.onlyTable >= 0 && static_cast<int>(t) != options.onlyTable) continue;
-    const TTableSpec& spec = kTableSpecs[t];
-    const TGeometry& g = *GeometryFor(spec.box);
-    const TLevel level = LevelOfLetter(spec.level);
+    const TTableTarget& target = kTableTargets[t];
+    const TGeometry& g = *GeometryFor(target.box);
+    const TLevel level = LevelOfLetter(target.level);
     TBuiltTable table;
-    table.box = spec.box;
-    table.level = spec.level;
+    table.box = target.box;
+    table.level = target.level;
     std::vector<int> fixed;
-    if (spec.box == 3 && spec.level == 'E') {
+    if (target.box == 3 && target.level == 'E') {
       table.entries.push_back(std::string(kFixedFirstPuzzle) + std::string(kFixedFirstSolution));
       usedSolutions.insert(std::string(kFixedFirstSolution));
-      fixed.push_back(static_cast<int>(std::count_if(
-          kFixedFirstPuzzle.begin(), kFixedFirstPuzzle.end(), [](char c) { return c != '?'; })));
+      fixed.push_back(
+          static_cast<int>(std::count_if(kFixedFirstPuzzle.begin(), kFixedFirstPuzzle.end(),
+                                         [](char c) { return c != CatalogueBlank; })));
     }
     std::multiset<int> wanted;
-    for (int c : PlanGivenCounts(spec, fixed)) wanted.insert(c);
+    for (int c : PlanGivenCounts(target, fixed)) wanted.insert(c);
 
     const std::uint64_t tableSeed = TRng::Mix(options.seed, t + 1);
-    const int maxCandidates = spec.count * 400;
+    const int maxCandidates = target.count * 400;
     int tried = 0;
     while (!wanted.empty()) {
       if (tried >= maxCandidates) {
         error = "could not fill the " + std::to_string(g.side) + "x" + std::to_string(g.side) +
-                " " + spec.level + " table from seed " + std::to_string(options.seed);
+                " " + target.level + " table from seed " + std::to_string(options.seed);
         return false;
       }
       // Small puzzles are cheap and often refused, so ask for many; a 25×25 candidate costs about
       // a second and is usually taken, so ask for little more than is still missing.
-      const int perMissing = spec.box == 3 ? 8 : spec.box == 4 ? 2 : 1;
+      const int perMissing = target.box == 3 ? 8 : target.box == 4 ? 2 : 1;
       int batch = std::max(2 * threads, static_cast<int>(wanted.size()) * perMissing);
       batch = std::min(maxCandidates - tried, (batch + threads - 1) / threads * threads);
       std::vector<TCandidate> results(batch);
       ParallelFor(0, batch, threads, [&](int i) {
         thread_local std::array<std::unique_ptr<TExactSolver>, kMaxBox + 1> solvers;
         thread_local std::array<std::unique_ptr<TGrader>, kMaxBox + 1> graders;
-        if (!solvers[spec.box]) {
-          solvers[spec.box] = std::make_unique<TExactSolver>(g);
-          graders[spec.box] = std::make_unique<TGrader>(g);
+        if (!solvers[target.box]) {
+          solvers[target.box] = std::make_unique<TExactSolver>(g);
+          graders[target.box] = std::make_unique<TGrader>(g);
         }
-        TExactSolver* solver = solvers[spec.box].get();
-        TGrader* grader = graders[spec.box].get();
-        results[i] = MakeCandidate(spec, TRng::Mix(tableSeed, tried + i), *solver, *grader);
+        TExactSolver* solver = solvers[target.box].get();
+        TGrader* grader = graders[target.box].get();
+        results[i] = MakeCandidate(target, TRng::Mix(tableSeed, tried + i), *solver, *grader);
       });
       TGrader grader(g);
       for (int i = 0; i < batch && !wanted.empty(); ++i) {
         const TCandidate& cand = results[i];
         if (!cand.usable) continue;
-        const std::string solutionText = ToText(spec.box, cand.solution);
+        const std::string solutionText = ToText(target.box, cand.solution);
         if (usedSolutions.count(solutionText)) continue;
         // The rarest counts are the lowest, so take the smallest one this candidate can reach.
         auto it = wanted.lower_bound(cand.low);
         if (it == wanted.end() || *it > cand.high) continue;
-        const std::vector<TCellValue> puzzle = Materialize(spec, cand, *it);
+        const std::vector<TCellValue> puzzle = Materialize(target, cand, *it);
         const TGradeResult check = grader.Grade(puzzle.data());
         if (check.level != level || Filled(puzzle) != *it) continue;
         wanted.erase(it);
         usedSolutions.insert(solutionText);
-        table.entries.push_back(ToText(spec.box, puzzle) + solutionText);
+        table.entries.push_back(ToText(target.box, puzzle) + solutionText);
       }
       tried += batch;
-      if (options.progress && (wanted.empty() || tried % (20 * batch) == 0 || spec.box > 3)) {
-        options.progress(std::to_string(g.side) + "x" + std::to_string(g.side) + " " + spec.level +
-                         ": " + std::to_string(table.entries.size()) + "/" +
-                         std::to_string(spec.count) + " entries from " + std::to_string(tried) +
+      if (options.progress && (wanted.empty() || tried % (20 * batch) == 0 || target.box > 3)) {
+        options.progress(std::to_string(g.side) + "x" + std::to_string(g.side) + " " +
+                         target.level + ": " + std::to_string(table.entries.size()) + "/" +
+                         std::to_string(target.count) + " entries from " + std::to_string(tried) +
                          " candidates");
       }
     }

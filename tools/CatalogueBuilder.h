@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueSpec.h"
+#include "CatalogueTargets.h"
 
 namespace tsdtools {
 
@@ -19,7 +19,7 @@ struct TBuiltTable {
 struct TBuildOptions {
   std::uint64_t seed = kDefaultSeed;
   int threads = 2;
-  // Builds only this table (index into kTableSpecs) when not negative; for tests.
+  // Builds only this table (index into kTableTargets) when not negative; for tests.
   int onlyTable = -1;
   // Called from the building thread with one line of progress; may be empty.
   std::function<void(const std::string&)> progress;
@@ -35,7 +35,7 @@ bool BuildCatalogue(const TBuildOptions& options, std::vector<TBuiltTable>& tabl
 // The given counts the builder aims at for one table, in entry order: each within the table's
 // range, and together as close to its mean as whole numbers allow. `fixed` holds given counts of
 // entries that are already decided (they come first).
-std::vector<int> PlanGivenCounts(const TTableSpec& spec, const std::vector<int>& fixed);
+std::vector<int> PlanGivenCounts(const TTableTarget& target, const std::vector<int>& fixed);
 
 // The C++ source of the tables, opening with the command that regenerates it.
 std::string RenderTablesSource(const std::vector<TBuiltTable>& tables, std::uint64_t seed);

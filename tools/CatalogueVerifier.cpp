@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <map>
 
-#include "CatalogueSpec.h"
+#include "CatalogueTargets.h"
 #include "ExactSolver.h"
 #include "Grader.h"
 #include "PuzzleCatalogue.h"
@@ -26,20 +26,20 @@ std::string TableName(int box, char level) {
 TVerifyReport VerifyCatalogue(const TEntrySource& source) {
   TVerifyReport report;
   std::map<std::string, std::string> puzzlesSeen, solutionsSeen;  // text → where first seen
-  for (const TTableSpec& spec : kTableSpecs) {
-    const TGeometry& g = *GeometryFor(spec.box);
-    const std::string_view symbols = SymbolsFor(spec.box);
-    const std::string name = TableName(spec.box, spec.level);
+  for (const TTableTarget& target : kTableTargets) {
+    const TGeometry& g = *GeometryFor(target.box);
+    const std::string_view symbols = SymbolsOfBoxSize(target.box);
+    const std::string name = TableName(target.box, target.level);
     TExactSolver solver(g);
     TGrader grader(g);
     TTableSummary summary;
-    summary.box = spec.box;
-    summary.level = spec.level;
-    summary.count = source.count(spec.box, spec.level);
+    summary.box = target.box;
+    summary.level = target.level;
+    summary.count = source.count(target.box, target.level);
     auto problem = [&](const std::string& text) { report.problems.push_back(text); };
-    if (summary.count != spec.count) {
+    if (summary.count != target.count) {
       problem(name + ": holds " + std::to_string(summary.count) + " entries, expected " +
-              std::to_string(spec.count));
+              std::to_string(target.count));
     }
     long givensSum = 0;
     summary.minGivens = g.cells;
@@ -47,7 +47,7 @@ TVerifyReport VerifyCatalogue(const TEntrySource& source) {
     for (int index = 0; index < summary.count; ++index) {
       const std::string where = name + " #" + std::to_string(index);
       std::string puzzleText, solutionText;
-      if (!source.fetch(spec.box, spec.level, index, puzzleText, solutionText)) {
+      if (!source.fetch(target.box, target.level, index, puzzleText, solutionText)) {
         problem(where + ": cannot be fetched");
         continue;
       }
@@ -61,17 +61,17 @@ TVerifyReport VerifyCatalogue(const TEntrySource& source) {
       bool charsOk = true;
       for (int i = 0; i < g.cells; ++i) {
         const char ch = puzzleText[i];
-        if (ch == '?') continue;
+        if (ch == CatalogueBlank) continue;
         const std::size_t pos = symbols.find(ch);
         if (pos == std::string_view::npos) {
           problem(where + ": puzzle character '" + std::string(1, ch) + "' at " + CellName(g, i) +
-                  " is neither a symbol nor '?'");
+                  " is neither a symbol nor '" + std::string(1, CatalogueBlank) + "'");
           charsOk = false;
           break;
         }
         puzzle[i] = static_cast<TCellValue>(pos);
       }
-      if (!ParseSolutionText(solutionText, spec.box, solution, error)) {
+      if (!ParseSolutionText(solutionText, target.box, solution, error)) {
         problem(where + ": " + error);
         charsOk = false;
       }
@@ -96,13 +96,13 @@ TVerifyReport VerifyCatalogue(const TEntrySource& source) {
       }
       const TGradeResult grade = grader.Grade(puzzle.data());
       ++summary.grades[static_cast<int>(grade.level)];
-      if (LevelLetter(grade.level) != spec.level) {
+      if (LevelLetter(grade.level) != target.level) {
         problem(where + ": graded " + std::string(LevelName(grade.level)) + ", expected " +
-                spec.level);
+                target.level);
       }
-      if (givens < spec.minGivens || givens > spec.maxGivens) {
+      if (givens < target.minGivens || givens > target.maxGivens) {
         problem(where + ": " + std::to_string(givens) + " givens, outside " +
-                std::to_string(spec.minGivens) + "–" + std::to_string(spec.maxGivens));
+                std::to_string(target.minGivens) + "–" + std::to_string(target.maxGivens));
       }
       givensSum += givens;
       summary.minGivens = std::min(summary.minGivens, givens);
@@ -113,17 +113,17 @@ TVerifyReport VerifyCatalogue(const TEntrySource& source) {
       if (!solutionsSeen.emplace(solutionText, where).second) {
         problem(where + ": same solution as " + solutionsSeen[solutionText]);
       }
-      if (spec.box == 3 && spec.level == 'E' && index == 0 &&
+      if (target.box == 3 && target.level == 'E' && index == 0 &&
           (puzzleText != kFixedFirstPuzzle || solutionText != kFixedFirstSolution)) {
         problem(where + ": is not the fixed first entry");
       }
     }
     if (summary.count > 0) {
       summary.meanGivens = static_cast<double>(givensSum) / summary.count;
-      if (std::fabs(summary.meanGivens - spec.meanGivens) > kMeanTolerance) {
+      if (std::fabs(summary.meanGivens - target.meanGivens) > kMeanTolerance) {
         char buf[160];
         std::snprintf(buf, sizeof buf, "%s: mean givens %.2f, expected %.1f ± %.1f", name.c_str(),
-                      summary.meanGivens, spec.meanGivens, kMeanTolerance);
+                      summary.meanGivens, target.meanGivens, kMeanTolerance);
         problem(buf);
       }
     } else {

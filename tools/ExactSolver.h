@@ -2,16 +2,20 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "SudokuGeometry.h"
+#include "Techniques.h"
 #include "ToolRandom.h"
 
 namespace tsdtools {
 
-// Depth-first search over bitmask candidates. Every node propagates naked and hidden singles to a
-// fixpoint (on 16×16 and 25×25 grids also locked candidates, naked pairs/triples and hidden pairs,
-// all sound, so they only prune) and then branches on an unfilled cell with the fewest candidates.
+// Depth-first search over the techniques' candidate grid. Every node applies the techniques of
+// Techniques.h until the grid settles (naked and hidden singles; on 16×16 and 25×25 grids also
+// locked candidates, naked pairs/triples and hidden pairs, all sound, so they only prune) and then
+// branches on an unfilled cell with the fewest candidates. Sound techniques settle on the same grid
+// whatever order they run in, so the search tree depends on which techniques run, not on how.
 // Search states live in a per-depth stack owned by the solver, so a solver is reused without
 // allocating and one solver must not be shared between threads.
 class TExactSolver {
@@ -30,6 +34,11 @@ class TExactSolver {
   // Search nodes visited by the last call.
   long Nodes() const { return FNodes; }
 
+  // Called with the node count every kProgressNodes nodes of a search, so that a caller can tell
+  // a person what a long search is doing. Empty by default.
+  static constexpr long kProgressNodes = 4096;
+  void SetProgress(std::function<void(long nodes)> progress) { FProgress = std::move(progress); }
+
  private:
   struct TState {
     TMask cand[kMaxCells];
@@ -41,9 +50,7 @@ class TExactSolver {
   bool Assign(TState& s, int cell, int value);
   bool Drain(TState& s);
   bool Propagate(TState& s);
-  int LockedCandidates(TState& s);
-  int Strike(TState& s, int cell, TMask bit);
-  int Subsets(TState& s);
+  int Eliminate(TState& s, tsdtech::TTechnique technique);
   void Search(int depth);
 
   const TGeometry& FGeometry;
@@ -55,6 +62,7 @@ class TExactSolver {
   long FNodes = 0;
   long FNodeLimit = 0;
   TCellValue* FSolution = nullptr;
+  std::function<void(long)> FProgress;
 };
 
 }  // namespace tsdtools

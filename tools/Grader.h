@@ -3,51 +3,18 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "SudokuGeometry.h"
+#include "Techniques.h"
 
 namespace tsdtools {
 
-// The levels of the catalogue, in ladder order. Beyond: the techniques of all three levels stall.
-enum class TLevel : std::uint8_t { Singles = 0, Locked = 1, Subsets = 2, Beyond = 3 };
-
-enum class TTechnique : std::uint8_t {
-  NakedSingle,   // a cell with one candidate left takes it
-  HiddenSingle,  // a symbol with one possible cell left in a row, column or box goes there
-  Pointing,      // a symbol confined to one row (column) inside a box leaves the rest of that line
-  Claiming,      // a symbol confined to one box inside a row (column) leaves the rest of that box
-  NakedPair,  // two cells of a unit holding the same two candidates: those leave the unit's others
-  NakedTriple,  // three cells of a unit whose candidates together are three symbols: likewise
-  HiddenPair,   // two symbols confined to the same two cells of a unit: other candidates leave them
-};
-
-struct TTechniqueInfo {
-  TTechnique technique;
-  std::string_view name;
-  TLevel level;
-};
-
-// The ladder, declared once. The grader always tries the first entry that can make progress and
-// goes back to the top after any progress, so a later entry is used only when every earlier one is
-// stuck. A level's letter is the catalogue's: E = singles, M = + locked candidates, A = + pairs and
-// triples.
-inline constexpr std::array<TTechniqueInfo, 7> kLadder = {{
-    {TTechnique::NakedSingle, "naked single", TLevel::Singles},
-    {TTechnique::HiddenSingle, "hidden single", TLevel::Singles},
-    {TTechnique::Pointing, "pointing", TLevel::Locked},
-    {TTechnique::Claiming, "claiming", TLevel::Locked},
-    {TTechnique::NakedPair, "naked pair", TLevel::Subsets},
-    {TTechnique::NakedTriple, "naked triple", TLevel::Subsets},
-    {TTechnique::HiddenPair, "hidden pair", TLevel::Subsets},
-}};
-
-// The catalogue's letter for each level below Beyond, declared once: E = singles,
-// M = + locked candidates, A = + pairs and triples.
-inline constexpr std::array<char, 3> kLevelLetters = {'E', 'M', 'A'};
+using tsdtech::kLadder;
+using tsdtech::TLevel;
+using tsdtech::TTechnique;
 
 // "E", "M", "A" for the three levels, "beyond" past them.
 std::string_view LevelName(TLevel level);
@@ -70,7 +37,9 @@ struct TGradeResult {
   std::array<std::vector<TCellValue>, 3> stalledBefore;
 };
 
-// One grader per thread; Grade may be called any number of times.
+// Runs the ladder of Techniques.h: each rung sweeps the whole board once and applies every
+// instance it finds, then the ladder restarts from its cheapest rung. Every elimination is a
+// consequence of the givens alone. One grader per thread; Grade may be called any number of times.
 class TGrader {
  public:
   explicit TGrader(const TGeometry& geometry);
@@ -95,24 +64,17 @@ class TGrader {
   void SetCandidates(int cell, TMask mask) { FCand[cell] = mask; }
   bool Step(TTechnique technique) { return Apply(technique); }
 
-  // The state after the last Grade, Load or Step: candidates (0 for filled cells) and values.
+  // The state after the last Grade, Load or Step: the candidate masks (Geometry.h: a placed cell
+  // holds kPlaced and its symbol's bit) and the values (kEmpty for open cells).
   const std::vector<TMask>& Candidates() const { return FCand; }
   const std::vector<TCellValue>& Values() const { return FValue; }
 
  private:
   bool Apply(TTechnique technique);
-  void Place(int cell, int value);
-  bool Eliminate(int cell, TMask bits);
-  bool NakedSingles();
-  bool HiddenSingles();
-  bool Pointing();
-  bool Claiming();
-  bool NakedPairs();
-  bool NakedTriples();
-  bool HiddenPairs();
+  void PlaceCell(int cell, int value);
   std::string Sym(int value) const;
   std::string SymSet(TMask mask) const;
-  void Note(std::string line);
+  std::string Describe(const tsdtech::TFinding& f, const std::vector<int>& changed) const;
 
   const TGeometry& FGeometry;
   std::string_view FSymbols;

@@ -1,11 +1,11 @@
 // Puzzle text reading for the command-line tool and the verifier.
 #include "PuzzleText.h"
 
+#include "TsdBoard.h"
+
 namespace tsdtools {
 
 namespace {
-
-constexpr std::string_view kBlankChars = ".?- ";
 
 char Upper(char ch) {
   return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
@@ -16,6 +16,10 @@ std::string Printable(char ch) {
   if (u >= 32 && u < 127) return std::string("'") + ch + "'";
   static const char* kHex = "0123456789ABCDEF";
   return std::string("byte 0x") + kHex[u >> 4] + kHex[u & 15];
+}
+
+std::string Characters(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " character" : " characters");
 }
 
 std::string_view TrimLineEnds(std::string_view text) {
@@ -34,7 +38,7 @@ int BoxForLength(std::size_t length) {
 }  // namespace
 
 std::string FindRepeatedGiven(const TGeometry& g, const std::vector<TCellValue>& cells) {
-  const std::string_view symbols = SymbolsFor(g.box);
+  const std::string_view symbols = SymbolsOfBoxSize(g.box);
   for (int u = 0; u < 3 * g.side; ++u) {
     int firstCell[kMaxSide];
     for (int v = 0; v < g.side; ++v) firstCell[v] = -1;
@@ -57,16 +61,16 @@ bool ParsePuzzleText(std::string_view text, TPuzzle& puzzle, std::string& error)
   text = TrimLineEnds(text);
   const int box = BoxForLength(text.size());
   if (box == 0) {
-    error = "puzzle text has " + std::to_string(text.size()) +
-            " characters; expected 81 (9x9), 256 (16x16) or 625 (25x25)";
+    error = "puzzle text has " + Characters(text.size()) +
+            "; expected 81 (9x9), 256 (16x16) or 625 (25x25)";
     return false;
   }
   const TGeometry& g = *GeometryFor(box);
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   std::vector<TCellValue> cells(g.cells, kEmpty);
   for (int i = 0; i < g.cells; ++i) {
     const char ch = Upper(text[i]);
-    if (kBlankChars.find(ch) != std::string_view::npos) continue;
+    if (BlankChars.find(ch) != std::string_view::npos) continue;
     const std::size_t pos = symbols.find(ch);
     if (pos == std::string_view::npos) {
       error = "unknown character " + Printable(text[i]) + " at " + CellName(g, i) + "; a " +
@@ -94,11 +98,11 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
     return false;
   }
   if (text.size() != static_cast<std::size_t>(g->cells)) {
-    error = "solution text has " + std::to_string(text.size()) + " characters; expected " +
-            std::to_string(g->cells);
+    error =
+        "solution text has " + Characters(text.size()) + "; expected " + std::to_string(g->cells);
     return false;
   }
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   cells.assign(g->cells, kEmpty);
   for (int i = 0; i < g->cells; ++i) {
     const std::size_t pos = symbols.find(text[i]);
@@ -113,7 +117,7 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
 }
 
 std::string ToText(int box, const std::vector<TCellValue>& cells, char blank) {
-  const std::string_view symbols = SymbolsFor(box);
+  const std::string_view symbols = SymbolsOfBoxSize(box);
   std::string text(cells.size(), blank);
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (cells[i] >= 0 && static_cast<std::size_t>(cells[i]) < symbols.size()) {

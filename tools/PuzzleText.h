@@ -16,10 +16,10 @@ struct TPuzzle {
 };
 
 // Reads a puzzle text of 81, 256 or 625 characters (the box size follows from the length). A blank
-// is one of ". ? -" or a space; every other character must belong to the size's symbol set, where
-// ASCII lower case reads as upper case. Line ends (\r, \n) around the text are ignored. Givens
-// that repeat a symbol within a row, column or box are refused. On failure returns false and sets
-// `error` to one line naming the problem.
+// is one of the engine's BlankChars (". ? -" or a space); every other character must belong to the
+// size's symbol set, where ASCII lower case reads as upper case. Line ends (\r, \n) around the text
+// are ignored. Givens that repeat a symbol within a row, column or box are refused. On failure
+// returns false and sets `error` to one line naming the problem.
 bool ParsePuzzleText(std::string_view text, TPuzzle& puzzle, std::string& error);
 
 // Reads a complete grid of the given box size: every character a symbol of the set, no blanks.
@@ -28,7 +28,7 @@ bool ParseSolutionText(std::string_view text, int box, std::vector<TCellValue>& 
                        std::string& error);
 
 // Writes cells as text with the size's symbols and `blank` for empty cells.
-std::string ToText(int box, const std::vector<TCellValue>& cells, char blank = '?');
+std::string ToText(int box, const std::vector<TCellValue>& cells, char blank = CatalogueBlank);
 
 // First pair of equal givens in one unit, as a message; empty when there is none.
 std::string FindRepeatedGiven(const TGeometry& g, const std::vector<TCellValue>& cells);

@@ -1,12 +1,12 @@
 // tessamond-catalogue: builds, verifies and dumps the puzzle catalogue, and grades puzzles.
+#include <unistd.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +17,7 @@
 #include "Grader.h"
 #include "PuzzleCatalogue.h"
 #include "PuzzleText.h"
+#include "SearchReport.h"
 
 using namespace tsdtools;
 
@@ -34,18 +35,51 @@ constexpr const char* kUsage =
     "Puzzle texts have 81, 256 or 625 characters; blanks are . ? - or space.\n"
     "Rows, columns and boxes in explanations are counted from 1.\n";
 
+// Standard output, keeping the first write error so that its reason is still known at the end.
+int gOutputError = 0;
+void Out(const std::string& text) {
+  if (gOutputError != 0) return;
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+    gOutputError = errno != 0 ? errno : EIO;
+  }
+}
+
 int Fail(const std::string& message, int code = 1) {
   std::fprintf(stderr, "tessamond-catalogue: %s\n", message.c_str());
   return code;
 }
 
+// A plain non-negative decimal number: digits only (no sign, no blanks) that fit 64 bits.
 bool ParseNumber(const char* text, unsigned long long& value) {
   if (text == nullptr || *text == '\0') return false;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9') return false;
+  }
   char* end = nullptr;
   errno = 0;
   value = std::strtoull(text, &end, 10);
-  return errno == 0 && *end == '\0' && text[0] != '-';
+  return errno == 0 && *end == '\0';
 }
+
+// The output file's folder must exist and take a new file: checked before a minute of building.
+std::string OutputProblem(const std::string& output) {
+  namespace fs = std::filesystem;
+  const fs::path path(output);
+  const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return "folder " + folder.string() + " does not exist";
+  if (fs::is_directory(path, error)) return "it is a folder";
+  const bool exists = fs::exists(path, error);
+  if (access(exists ? path.c_str() : folder.c_str(), W_OK) != 0) return std::strerror(errno);
+  return {};
+}
+
+// The most a puzzle text may take, blanks and line ends included: a few times the 625 characters
+// of a 25×25 puzzle, so that a mistaken file or stream is refused before it fills the memory.
+constexpr std::size_t kMaxPuzzleInput = 4096;
+const std::string kTooLong = "puzzle text is longer than " + std::to_string(kMaxPuzzleInput) +
+                             " characters; the largest puzzle has 625 (25x25)";
 
 int Build(int argc, char** argv) {
   TBuildOptions options;
@@ -57,7 +91,11 @@ int Build(int argc, char** argv) {
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     unsigned long long number = 0;
     if (arg == "--seed") {
-      if (!ParseNumber(value, number)) return Fail("--seed needs a non-negative number", 2);
+      if (!ParseNumber(value, number)) {
+        return Fail("--seed needs a plain non-negative decimal number (digits only), not '" +
+                        std::string(value == nullptr ? "" : value) + "'",
+                    2);
+      }
       options.seed = number;
       ++i;
     } else if (arg == "--threads") {
@@ -73,6 +111,9 @@ int Build(int argc, char** argv) {
     } else {
       return Fail("build: unknown option '" + arg + "'", 2);
     }
+  }
+  if (const std::string problem = OutputProblem(output); !problem.empty()) {
+    return Fail("cannot write " + output + ": " + problem);
   }
   const auto start = std::chrono::steady_clock::now();
   options.progress = [&](const std::string& line) {
@@ -95,17 +136,15 @@ int Build(int argc, char** argv) {
 
 int Verify() {
   const TVerifyReport report = VerifyCatalogue(BuiltInCatalogue());
-  std::fputs(FormatSummary(report).c_str(), stdout);
-  for (const std::string& problem : report.problems) std::printf("problem: %s\n", problem.c_str());
+  Out(FormatSummary(report));
+  for (const std::string& problem : report.problems) Out("problem: " + problem + "\n");
   if (!report.Ok()) {
-    std::printf("verify: %zu problems\n", report.problems.size());
+    Out("verify: " + std::to_string(report.problems.size()) + " problems\n");
     return 1;
   }
-  std::printf("verify: all %d entries pass\n", [&] {
-    int n = 0;
-    for (const TTableSummary& t : report.tables) n += t.count;
-    return n;
-  }());
+  int entries = 0;
+  for (const TTableSummary& t : report.tables) entries += t.count;
+  Out("verify: all " + std::to_string(entries) + " entries pass\n");
   return 0;
 }
 
@@ -113,9 +152,16 @@ int GradeCommand(int argc, char** argv, bool explain) {
   std::string text;
   if (argc > 1) return Fail("give one puzzle text (quote it if it holds spaces)", 2);
   if (argc == 1) {
+    if (std::strlen(argv[0]) > kMaxPuzzleInput) return Fail(kTooLong);
     text = argv[0];
   } else {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    char buffer[1024];
+    std::size_t got = 0;
+    while (text.size() <= kMaxPuzzleInput &&
+           (got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+      text.append(buffer, got);
+    }
+    if (text.size() > kMaxPuzzleInput) return Fail(kTooLong);
     std::string joined;
     for (char ch : text) {
       if (ch != '\n' && ch != '\r') joined += ch;
@@ -127,13 +173,21 @@ int GradeCommand(int argc, char** argv, bool explain) {
   if (!ParsePuzzleText(text, puzzle, error)) return Fail(error);
   const TGeometry& g = *GeometryFor(puzzle.box);
   TExactSolver solver(g);
+  const auto start = std::chrono::steady_clock::now();
+  solver.SetProgress(TSearchReport(
+      [start] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      },
+      [](const std::string& line) {
+        std::fprintf(stderr, "tessamond-catalogue: %s\n", line.c_str());
+      }));
   const int solutions = solver.CountSolutions(puzzle.cells.data(), 2, nullptr);
   if (solutions == 0) return Fail("contradictory givens: the puzzle has no solution");
   TGrader grader(g);
   std::vector<std::string> steps;
   const TGradeResult result =
       grader.Grade(puzzle.cells.data(), TLevel::Subsets, explain ? &steps : nullptr);
-  for (const std::string& step : steps) std::printf("%s\n", step.c_str());
+  for (const std::string& step : steps) Out(step + "\n");
   std::string line = "grade: " + std::string(LevelName(result.level));
   if (result.level != TLevel::Beyond) {
     line += result.hardest < 0 ? " (nothing to deduce: the grid is full)"
@@ -143,13 +197,13 @@ int GradeCommand(int argc, char** argv, bool explain) {
   } else {
     line += " (singles, locked candidates, pairs and triples stall)";
   }
-  std::printf("%s\n", line.c_str());
+  Out(line + "\n");
   return 0;
 }
 
 int Dump() {
   for (int box = 3; box <= 5; ++box) {
-    for (const char level : {'E', 'M', 'A'}) {
+    for (const char level : LevelLetters) {
       const int count = GetStoredPuzzleCount(box, level);
       for (int i = 0; i < count; ++i) {
         std::string puzzle, solution;
@@ -157,20 +211,16 @@ int Dump() {
           return Fail("entry " + std::to_string(i) + " of box size " + std::to_string(box) + " " +
                       level + " cannot be fetched");
         }
-        std::printf("%d %c %d %s %s\n", box, level, i, puzzle.c_str(), solution.c_str());
+        Out(std::to_string(box) + " " + level + " " + std::to_string(i) + " " + puzzle + " " +
+            solution + "\n");
+        if (gOutputError != 0) return 1;  // reported on the way out
       }
     }
   }
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-    std::fprintf(argc < 2 ? stderr : stdout, kUsage, static_cast<unsigned long long>(kDefaultSeed));
-    return argc < 2 ? 2 : 0;
-  }
+int Run(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "build") return Build(argc - 2, argv + 2);
   if (command != "grade" && command != "explain" && argc > 2) {
@@ -181,4 +231,31 @@ int main(int argc, char** argv) {
   if (command == "explain") return GradeCommand(argc - 2, argv + 2, true);
   if (command == "dump") return Dump();
   return Fail("unknown command '" + command + "' (try --help)", 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int code = 0;
+  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+    char usage[1024];
+    std::snprintf(usage, sizeof usage, kUsage, static_cast<unsigned long long>(kDefaultSeed));
+    if (argc < 2) {
+      std::fputs(usage, stderr);
+    } else {
+      Out(usage);
+    }
+    code = argc < 2 ? 2 : 0;
+  } else {
+    code = Run(argc, argv);
+  }
+  // What went to standard output counts only once it is written: a full disk or a closed pipe
+  // must not pass for success.
+  errno = 0;
+  if (std::fflush(stdout) != 0 && gOutputError == 0) gOutputError = errno != 0 ? errno : EIO;
+  if (gOutputError != 0 || std::ferror(stdout)) {
+    return Fail(std::string("cannot write to standard output: ") +
+                std::strerror(gOutputError != 0 ? gOutputError : EIO));
+  }
+  return code;
 }

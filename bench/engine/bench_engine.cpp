@@ -1,20 +1,18 @@
-// One generation step as the window runs it: reload, shuffle, check the solution, export both grids.
+// One generation step as the window runs it: reload, shuffle, check the solution, export both
+// grids.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "PuzzleCatalogue.h"
 #include "TsdBoard.h"
 #include "TsdRandom.h"
 
 namespace {
 
-const char* SymbolsFor(int n) {
-  return n == 3 ? "123456789" : n == 4 ? "0123456789ABCDEF" : "ABCDEFGHIJKLMNOPQRSTUVWXY";
-}
-
 // A valid solution (shifted pattern) and a puzzle keeping about 40 % of its cells.
 void MakeTexts(int n, std::string& puzzle, std::string& solution) {
-  const std::string symbols = SymbolsFor(n);
+  const std::string_view symbols = SymbolsOfBoxSize(n);
   const int side = n * n;
   solution.clear();
   for (int row = 0; row < side; ++row) {
@@ -24,7 +22,7 @@ void MakeTexts(int n, std::string& puzzle, std::string& solution) {
   }
   puzzle = solution;
   for (std::size_t i = 0; i < puzzle.size(); ++i) {
-    if ((i * 7) % 5 > 1) puzzle[i] = '?';
+    if ((i * 7) % 5 > 1) puzzle[i] = CatalogueBlank;
   }
 }
 
@@ -33,11 +31,11 @@ void BM_GenerationStep(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   std::string puzzle, solution;
   MakeTexts(n, puzzle, solution);
-  TsdBoard board(n, SymbolsFor(n), puzzle, solution);
+  TsdBoard board(n, SymbolsOfBoxSize(n), puzzle, solution);
   TsdRandom::Seed(12345);
   TCharGrid puzzleGrid{}, solutionGrid{};
   for (auto _ : state) {
-    board.LoadPuzzle(puzzle, solution, SymbolsFor(n));
+    board.LoadPuzzle(puzzle, solution, SymbolsOfBoxSize(n));
     board.Genera();
     const bool valid = board.IsSolutionValid();
     board.GetPuzzleGrid(puzzleGrid);

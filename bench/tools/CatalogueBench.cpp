@@ -20,7 +20,7 @@ namespace {
 const std::vector<std::vector<TCellValue>>& Puzzles(int box) {
   static std::vector<std::vector<TCellValue>> cache[kMaxBox + 1];
   if (cache[box].empty()) {
-    for (char level : {'E', 'M', 'A'}) {
+    for (char level : LevelLetters) {
       for (int i = 0; i < GetStoredPuzzleCount(box, level); ++i) {
         std::string puzzle, solution, error;
         TPuzzle parsed;

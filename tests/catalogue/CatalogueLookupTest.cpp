@@ -25,7 +25,7 @@ TEST(CatalogueLookup, CountsPerSizeAndLevel) {
     EXPECT_EQ(GetStoredPuzzleCount(c.box, c.level), c.count) << c.box << " " << c.level;
   }
   for (int box = 3; box <= 5; ++box) {
-    for (char level : {'E', 'M', 'A'}) total += GetStoredPuzzleCount(box, level);
+    for (char level : LevelLetters) total += GetStoredPuzzleCount(box, level);
   }
   EXPECT_EQ(total, 475);
 }
@@ -45,7 +45,7 @@ TEST(CatalogueLookup, FirstSimpleNineByNineIsTheFixedExample) {
 TEST(CatalogueLookup, LastEntryOfEveryTableHasBothHalves) {
   for (int box = 3; box <= 5; ++box) {
     const std::size_t cells = static_cast<std::size_t>(box * box * box * box);
-    for (char level : {'E', 'M', 'A'}) {
+    for (char level : LevelLetters) {
       std::string puzzle, solution;
       const int count = GetStoredPuzzleCount(box, level);
       ASSERT_TRUE(GetStoredPuzzle(box, level, count - 1, puzzle, solution)) << box << level;

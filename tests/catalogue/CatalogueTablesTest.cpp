@@ -1,6 +1,6 @@
 // The shipped tables, entry by entry: valid solutions, one solution each (exact solver), the grade
-// of their level, givens in range, no repeats; and the catalogue, engine and game model stay free
-// of Qt.
+// of their level, givens in range, no repeats; and the catalogue, engine, techniques and game model
+// stay free of Qt.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "CatalogueSpec.h"
+#include "CatalogueTargets.h"
 #include "ExactSolver.h"
 #include "Grader.h"
 #include "PuzzleCatalogue.h"
@@ -22,17 +22,17 @@ using namespace tsdtools;
 namespace {
 
 struct TEntry {
-  const TTableSpec* spec;
+  const TTableTarget* target;
   int index;
   std::string puzzle, solution;
 };
 
 std::vector<TEntry> AllEntries() {
   std::vector<TEntry> entries;
-  for (const TTableSpec& spec : kTableSpecs) {
-    for (int i = 0; i < GetStoredPuzzleCount(spec.box, spec.level); ++i) {
-      TEntry e{&spec, i, {}, {}};
-      EXPECT_TRUE(GetStoredPuzzle(spec.box, spec.level, i, e.puzzle, e.solution));
+  for (const TTableTarget& target : kTableTargets) {
+    for (int i = 0; i < GetStoredPuzzleCount(target.box, target.level); ++i) {
+      TEntry e{&target, i, {}, {}};
+      EXPECT_TRUE(GetStoredPuzzle(target.box, target.level, i, e.puzzle, e.solution));
       entries.push_back(e);
     }
   }
@@ -40,17 +40,17 @@ std::vector<TEntry> AllEntries() {
 }
 
 std::string Where(const TEntry& e) {
-  return std::to_string(e.spec->box) + e.spec->level + " #" + std::to_string(e.index);
+  return std::to_string(e.target->box) + e.target->level + " #" + std::to_string(e.index);
 }
 
 TEST(CatalogueTables, EveryEntryIsAProvenUniquePuzzleOfItsLevel) {
   const std::vector<TEntry> entries = AllEntries();
   ASSERT_EQ(entries.size(), 475u);
   for (const TEntry& e : entries) {
-    const int box = e.spec->box;
+    const int box = e.target->box;
     const TGeometry& g = *GeometryFor(box);
-    const std::string symbols(SymbolsFor(box));
-    ASSERT_EQ(e.puzzle.find_first_not_of(symbols + "?"), std::string::npos) << Where(e);
+    const std::string symbols(SymbolsOfBoxSize(box));
+    ASSERT_EQ(e.puzzle.find_first_not_of(symbols + CatalogueBlank), std::string::npos) << Where(e);
     ASSERT_EQ(e.solution.find_first_not_of(symbols), std::string::npos) << Where(e);
 
     // Solution: every unit holds every symbol once.
@@ -65,12 +65,12 @@ TEST(CatalogueTables, EveryEntryIsAProvenUniquePuzzleOfItsLevel) {
     // Givens agree with the solution.
     int givens = 0;
     for (int c = 0; c < g.cells; ++c) {
-      if (e.puzzle[c] == '?') continue;
+      if (e.puzzle[c] == CatalogueBlank) continue;
       ++givens;
       ASSERT_EQ(e.puzzle[c], e.solution[c]) << Where(e) << " " << CellName(g, c);
     }
-    EXPECT_GE(givens, e.spec->minGivens) << Where(e);
-    EXPECT_LE(givens, e.spec->maxGivens) << Where(e);
+    EXPECT_GE(givens, e.target->minGivens) << Where(e);
+    EXPECT_LE(givens, e.target->maxGivens) << Where(e);
 
     TPuzzle puzzle;
     ASSERT_TRUE(ParsePuzzleText(e.puzzle, puzzle, error)) << Where(e) << ": " << error;
@@ -81,22 +81,23 @@ TEST(CatalogueTables, EveryEntryIsAProvenUniquePuzzleOfItsLevel) {
 
     // Grade: complete at the table's level and not below it.
     TGrader grader(g);
-    EXPECT_EQ(LevelLetter(grader.Grade(puzzle.cells.data()).level), e.spec->level) << Where(e);
+    EXPECT_EQ(LevelLetter(grader.Grade(puzzle.cells.data()).level), e.target->level) << Where(e);
   }
 }
 
 TEST(CatalogueTables, GivensMeanPerTable) {
-  for (const TTableSpec& spec : kTableSpecs) {
+  for (const TTableTarget& target : kTableTargets) {
     double sum = 0;
-    const int count = GetStoredPuzzleCount(spec.box, spec.level);
-    ASSERT_EQ(count, spec.count);
+    const int count = GetStoredPuzzleCount(target.box, target.level);
+    ASSERT_EQ(count, target.count);
     for (int i = 0; i < count; ++i) {
       std::string puzzle, solution;
-      ASSERT_TRUE(GetStoredPuzzle(spec.box, spec.level, i, puzzle, solution));
-      sum += static_cast<double>(puzzle.size() - std::count(puzzle.begin(), puzzle.end(), '?'));
+      ASSERT_TRUE(GetStoredPuzzle(target.box, target.level, i, puzzle, solution));
+      sum += static_cast<double>(puzzle.size() -
+                                 std::count(puzzle.begin(), puzzle.end(), CatalogueBlank));
     }
-    EXPECT_LE(std::fabs(sum / count - spec.meanGivens), kMeanTolerance)
-        << spec.box << spec.level << " mean " << sum / count;
+    EXPECT_LE(std::fabs(sum / count - target.meanGivens), kMeanTolerance)
+        << target.box << target.level << " mean " << sum / count;
   }
 }
 
@@ -123,9 +124,9 @@ TEST(CatalogueTables, GeneratedSourceSaysHowToRegenerateIt) {
       << third;
 }
 
-TEST(CatalogueTables, CatalogueEngineAndModelIncludeNoQt) {
+TEST(CatalogueTables, CatalogueEngineTechniquesAndModelIncludeNoQt) {
   int scanned = 0;
-  for (const char* folder : {"catalogue", "engine", "model"}) {
+  for (const char* folder : {"catalogue", "engine", "techniques", "model"}) {
     const std::filesystem::path root = std::filesystem::path(TESSAMOND_SOURCE_DIR) / folder;
     if (!std::filesystem::exists(root)) continue;
     for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {

@@ -11,11 +11,7 @@ TsdRandom::TClockReading FixedReading() {
 }
 }  // namespace
 
-const std::string& SymbolsFor(int boxSize) {
-  return boxSize == 3 ? Symbols3 : boxSize == 4 ? Symbols4 : Symbols5;
-}
-
-std::string PatternSolution(int n, const std::string& symbols) {
+std::string PatternSolution(int n, std::string_view symbols) {
   const int side = n * n;
   std::string text;
   for (int row = 0; row < side; ++row) {
@@ -29,7 +25,7 @@ std::string PatternSolution(int n, const std::string& symbols) {
 std::string CutPuzzle(const std::string& solution, int keepEvery) {
   std::string puzzle = solution;
   for (std::size_t i = 0; i < puzzle.size(); ++i) {
-    if (i % static_cast<std::size_t>(keepEvery) != 0) puzzle[i] = '?';
+    if (i % static_cast<std::size_t>(keepEvery) != 0) puzzle[i] = CatalogueBlank;
   }
   return puzzle;
 }

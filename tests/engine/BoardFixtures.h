@@ -1,23 +1,20 @@
-// Shared test data for the engine: symbol sets, a valid solution of any size, puzzles cut from it.
+// Shared test data for the engine: a valid solution of any size, puzzles cut from it, the example.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "PuzzleCatalogue.h"
 #include "TsdBoard.h"
 
 namespace fixtures {
 
-inline const std::string Symbols3 = "123456789";
-inline const std::string Symbols4 = "0123456789ABCDEF";
-inline const std::string Symbols5 = "ABCDEFGHIJKLMNOPQRSTUVWXY";
-
-const std::string& SymbolsFor(int boxSize);
-
 // A complete valid solution text for box size n over the given symbols (a shifted pattern).
-std::string PatternSolution(int n, const std::string& symbols);
+std::string PatternSolution(int n, std::string_view symbols);
 
-// The solution with every cell whose index i satisfies i % keepEvery != 0 blanked with '?'.
+// The solution with every cell whose index i satisfies i % keepEvery != 0 blanked with the
+// catalogue's blank.
 std::string CutPuzzle(const std::string& solution, int keepEvery);
 
 // The 9×9 example puzzle and solution used throughout.

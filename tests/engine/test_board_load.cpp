@@ -49,11 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         TLengthCase{"ShortSymbols", "12345678", "x", "", "Chars length expected:9 received:8"},
         TLengthCase{"LongSymbols", "1234567890", ExamplePuzzle, ExampleSolution,
                     "Chars length expected:9 received:10"},
-        TLengthCase{"ShortPuzzle", Symbols3, ExamplePuzzle.substr(0, 80), "",
+        TLengthCase{"ShortPuzzle", std::string(Symbols3), ExamplePuzzle.substr(0, 80), "",
                     "Generator Puzzle dimension expected:81 received:80"},
-        TLengthCase{"EmptyPuzzle", Symbols3, "", ExampleSolution,
+        TLengthCase{"EmptyPuzzle", std::string(Symbols3), "", ExampleSolution,
                     "Generator Puzzle dimension expected:81 received:0"},
-        TLengthCase{"LongSolution", Symbols3, ExamplePuzzle, ExampleSolution + "1",
+        TLengthCase{"LongSolution", std::string(Symbols3), ExamplePuzzle, ExampleSolution + "1",
                     "Generator Solution dimension expected:81 received:82"}),
     [](const auto& info) { return std::string(info.param.name); });
 

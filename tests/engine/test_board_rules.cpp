@@ -163,7 +163,7 @@ TEST(RulesSymbols, IsSymbolUpperCasesAndLooksInTheSet) {
       {3, '9', true}, {3, ' ', false}, {3, '.', false}, {3, '?', false}, {3, '\0', false},
   };
   for (const auto& c : cases) {
-    const std::string& symbols = SymbolsFor(c.n);
+    const std::string_view symbols = SymbolsOfBoxSize(c.n);
     const std::string solution = PatternSolution(c.n, symbols);
     TsdBoard board(c.n, symbols, solution, solution);
     EXPECT_EQ(board.IsSymbol(c.ch), c.symbol) << c.n << " '" << c.ch << "'";

@@ -122,7 +122,7 @@ std::map<int, int> ExpectMovedAsKeySays(const TValues& before, const TValues& af
 }
 
 TsdBoard MakeBoard(int n, int keepEvery) {
-  const std::string& symbols = SymbolsFor(n);
+  const std::string_view symbols = SymbolsOfBoxSize(n);
   const std::string solution = PatternSolution(n, symbols);
   return TsdBoard(n, symbols, CutPuzzle(solution, keepEvery), solution);
 }
@@ -198,7 +198,7 @@ TEST_P(ShuffleSizeTest, KeyGroupsComeFromTheirTables) {
 
 TEST_P(ShuffleSizeTest, SolutionWithBlanksIsShuffledWithoutHarm) {
   const int n = GetParam();
-  const std::string& symbols = SymbolsFor(n);
+  const std::string_view symbols = SymbolsOfBoxSize(n);
   std::string solution = PatternSolution(n, symbols);
   solution[0] = '?';
   TsdBoard board(n, symbols, CutPuzzle(solution, 2), solution);

@@ -14,19 +14,19 @@ using namespace tsdtools;
 namespace {
 
 TEST(CatalogueBuilder, PlannedCountsStayInRangeAndHitTheMean) {
-  for (const TTableSpec& spec : kTableSpecs) {
+  for (const TTableTarget& target : kTableTargets) {
     const std::vector<int> fixed =
-        spec.box == 3 && spec.level == 'E' ? std::vector<int>{24} : std::vector<int>{};
-    const std::vector<int> plan = PlanGivenCounts(spec, fixed);
-    ASSERT_EQ(plan.size() + fixed.size(), static_cast<std::size_t>(spec.count));
+        target.box == 3 && target.level == 'E' ? std::vector<int>{24} : std::vector<int>{};
+    const std::vector<int> plan = PlanGivenCounts(target, fixed);
+    ASSERT_EQ(plan.size() + fixed.size(), static_cast<std::size_t>(target.count));
     double sum = 0;
     for (int f : fixed) sum += f;
     for (int c : plan) {
-      EXPECT_GE(c, spec.minGivens);
-      EXPECT_LE(c, spec.maxGivens);
+      EXPECT_GE(c, target.minGivens);
+      EXPECT_LE(c, target.maxGivens);
       sum += c;
     }
-    EXPECT_NEAR(sum / spec.count, spec.meanGivens, 0.05) << spec.box << spec.level;
+    EXPECT_NEAR(sum / target.count, target.meanGivens, 0.05) << target.box << target.level;
   }
 }
 

@@ -6,6 +6,11 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "SearchReport.h"
+
+using tsdtools::TSearchReport;
 
 namespace {
 
@@ -21,18 +26,26 @@ std::string Slurp(const std::string& path) {
   return ss.str();
 }
 
-// Runs the tool with `args` (already shell-quoted) and `input` on its standard input.
-TRun RunTool(const std::string& args, const std::string& input = "") {
-  const std::string dir = ::testing::TempDir();
-  const std::string in = dir + "/cli_in.txt", out = dir + "/cli_out.txt",
-                    err = dir + "/cli_err.txt";
-  std::ofstream(in, std::ios::binary) << input;
+// Runs the tool with `args` (already shell-quoted) and `input` on its standard input, or with
+// standard input and output taken from the given files instead.
+TRun RunTool(const std::string& args, const std::string& input = "", std::string in = "",
+             std::string out = "") {
+  // Files of their own per test: ctest runs the tests of this binary side by side.
+  const std::string dir = ::testing::TempDir() + "/cli_" +
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string err = dir + "_err.txt";
+  if (in.empty()) {
+    in = dir + "_in.txt";
+    std::ofstream(in, std::ios::binary) << input;
+  }
+  if (out.empty()) out = dir + "_out.txt";
+  std::remove((dir + "_out.txt").c_str());
   const std::string command = std::string("'") + TESSAMOND_CATALOGUE_TOOL + "' " + args + " < '" +
                               in + "' > '" + out + "' 2> '" + err + "'";
   const int status = std::system(command.c_str());
   TRun run;
   run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = Slurp(out);
+  run.out = Slurp(dir + "_out.txt");
   run.err = Slurp(err);
   return run;
 }
@@ -56,7 +69,10 @@ TEST(CommandLine, BadInputGetsOneLineAndNonZeroExit) {
     int exitCode;
   } cases[] = {
       {"grade", "", "puzzle text has 0 characters", 1},
+      {"grade 1", "", "puzzle text has 1 character;", 1},
       {"grade 123", "", "puzzle text has 3 characters", 1},
+      {"grade", std::string(5000, '.'), "puzzle text is longer than 4096 characters", 1},
+      {"grade " + std::string(5000, '.'), "", "puzzle text is longer than 4096 characters", 1},
       {"explain '" + kExample.substr(0, 80) + "x'", "", "unknown character 'x' at r9c9", 1},
       {"grade '" + repeated + "'", "", "contradictory givens: 1 appears twice in row 1", 1},
       {"explain '" + noSolution + "'", "", "contradictory givens: the puzzle has no solution", 1},
@@ -64,7 +80,16 @@ TEST(CommandLine, BadInputGetsOneLineAndNonZeroExit) {
       {"frobnicate", "", "unknown command 'frobnicate'", 2},
       {"verify now", "", "verify takes no arguments", 2},
       {"build --threads 0", "", "--threads needs a number from 1 to 256", 2},
-      {"build --seed -4", "", "--seed needs a non-negative number", 2},
+      {"build --seed -4", "", "--seed needs a plain non-negative decimal number", 2},
+      {"build --seed ' -5'", "", "number (digits only), not ' -5'", 2},
+      {"build --seed +5", "", "--seed needs a plain non-negative decimal number", 2},
+      {"build --seed 5x", "", "--seed needs a plain non-negative decimal number", 2},
+      {"build --seed 99999999999999999999", "", "--seed needs a plain non-negative", 2},
+      // Refused before the build starts: a build would add its progress lines.
+      {"build --output /nonexistent-folder/PuzzleTables.cpp", "",
+       "cannot write /nonexistent-folder/PuzzleTables.cpp: folder /nonexistent-folder does not "
+       "exist",
+       1},
       {"build --colour red", "", "build: unknown option '--colour'", 2},
   };
   for (const auto& c : cases) {
@@ -74,6 +99,37 @@ TEST(CommandLine, BadInputGetsOneLineAndNonZeroExit) {
     EXPECT_EQ(Lines(run.err), 1) << c.args << ": " << run.err;
     EXPECT_TRUE(run.out.empty()) << c.args;
   }
+}
+
+// Output that cannot be written is a failure with its reason; endless input is refused, not read.
+TEST(CommandLine, FullDiskAndEndlessInput) {
+  for (const char* args : {"dump", "verify", "--help"}) {
+    const TRun run = RunTool(args, "", "", "/dev/full");
+    EXPECT_EQ(run.exitCode, 1) << args;
+    EXPECT_EQ(run.err,
+              "tessamond-catalogue: cannot write to standard output: No space left on "
+              "device\n")
+        << args;
+  }
+  const TRun run = RunTool("grade", "", "/dev/zero");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("puzzle text is longer than 4096 characters"), std::string::npos);
+}
+
+// A long exact search reports itself after its first second, then every few seconds.
+TEST(CommandLine, LongSearchesSayWhatTheyDo) {
+  double now = 0;
+  std::vector<std::string> lines;
+  TSearchReport report([&] { return now; },
+                       [&](const std::string& line) { lines.push_back(line); });
+  const double times[] = {0.5, 0.9, 1.2, 2.0, 4.1, 4.3, 7.7};
+  for (std::size_t i = 0; i < std::size(times); ++i) {
+    now = times[i];
+    report(static_cast<long>(i + 1) * 4096);
+  }
+  ASSERT_EQ(lines.size(), 3u);  // at 1.2 s, 4.1 s (3 s later) and 7.7 s
+  EXPECT_EQ(lines[0], "still counting solutions: 12288 search nodes in 1 s");
+  EXPECT_EQ(lines[2], "still counting solutions: 28672 search nodes in 8 s");
 }
 
 TEST(CommandLine, GradeAndExplain) {

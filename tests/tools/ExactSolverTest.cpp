@@ -1,10 +1,11 @@
-// Exact solver: solution counts on known cases and random complete grids.
+// Exact solver: solution counts on known cases at every size, and random complete grids.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "ExactSolver.h"
+#include "PuzzleCatalogue.h"
 #include "PuzzleText.h"
 
 using namespace tsdtools;
@@ -41,17 +42,18 @@ TEST(ExactSolver, FindsTheOneSolution) {
 }
 
 // Four cells in two rows of one band and two columns of different stacks, holding x y / y x: the
-// two symbols can swap, so blanking exactly those four cells leaves two solutions.
-bool FindSwappableRectangle(const std::vector<TCellValue>& grid, int cells[4]) {
-  for (int r1 = 0; r1 < 9; ++r1) {
-    for (int r2 = r1 + 1; r2 < (r1 / 3) * 3 + 3; ++r2) {
-      for (int c1 = 0; c1 < 9; ++c1) {
-        for (int c2 = (c1 / 3) * 3 + 3; c2 < 9; ++c2) {
-          if (grid[r1 * 9 + c1] == grid[r2 * 9 + c2] && grid[r1 * 9 + c2] == grid[r2 * 9 + c1]) {
-            cells[0] = r1 * 9 + c1;
-            cells[1] = r1 * 9 + c2;
-            cells[2] = r2 * 9 + c1;
-            cells[3] = r2 * 9 + c2;
+// two symbols can swap, so a grid without exactly those four cells has two solutions.
+bool FindSwappableRectangle(const TGeometry& g, const std::vector<TCellValue>& grid, int cells[4]) {
+  const int n = g.box, s = g.side;
+  for (int r1 = 0; r1 < s; ++r1) {
+    for (int r2 = r1 + 1; r2 < (r1 / n) * n + n; ++r2) {
+      for (int c1 = 0; c1 < s; ++c1) {
+        for (int c2 = (c1 / n) * n + n; c2 < s; ++c2) {
+          if (grid[r1 * s + c1] == grid[r2 * s + c2] && grid[r1 * s + c2] == grid[r2 * s + c1]) {
+            cells[0] = r1 * s + c1;
+            cells[1] = r1 * s + c2;
+            cells[2] = r2 * s + c1;
+            cells[3] = r2 * s + c2;
             return true;
           }
         }
@@ -70,7 +72,7 @@ TEST(ExactSolver, SeesTwoSolutionsAndNone) {
   bool found = false;
   for (int attempt = 0; attempt < 200 && !found; ++attempt) {
     ASSERT_TRUE(solver.RandomGrid(rng, grid.data(), 4000));
-    found = FindSwappableRectangle(grid, rect);
+    found = FindSwappableRectangle(g, grid, rect);
   }
   ASSERT_TRUE(found);
   std::vector<TCellValue> open = grid;
@@ -84,6 +86,37 @@ TEST(ExactSolver, SeesTwoSolutionsAndNone) {
   std::vector<TCellValue> repeated(g.cells, kEmpty);
   repeated[0] = repeated[1] = 3;
   EXPECT_EQ(solver.CountSolutions(repeated.data(), 2, nullptr), 0);
+}
+
+// On the larger grids the search also runs locked candidates, pairs and triples: it must still
+// find both solutions of a catalogue puzzle that has lost the givens of a swappable rectangle, and
+// exactly two for a full grid without those four cells.
+TEST(ExactSolver, CountsTwoSolutionsOnTheLargerGrids) {
+  for (int box = 4; box <= 5; ++box) {
+    const TGeometry& g = *GeometryFor(box);
+    std::string puzzleText, solutionText, error;
+    ASSERT_TRUE(GetStoredPuzzle(box, 'A', 0, puzzleText, solutionText));
+    TPuzzle puzzle;
+    std::vector<TCellValue> solution;
+    ASSERT_TRUE(ParsePuzzleText(puzzleText, puzzle, error)) << error;
+    ASSERT_TRUE(ParseSolutionText(solutionText, box, solution, error)) << error;
+    int rect[4];
+    ASSERT_TRUE(FindSwappableRectangle(g, solution, rect)) << box;
+    std::vector<TCellValue> open = solution, loose = puzzle.cells;
+    for (int cell : rect) open[cell] = loose[cell] = kEmpty;
+
+    TExactSolver solver(g);
+    std::vector<TCellValue> found(g.cells, kEmpty);
+    EXPECT_EQ(solver.CountSolutions(open.data(), 5, found.data()), 2) << box;
+    EXPECT_TRUE(IsCompleteGrid(g, found)) << box;
+    EXPECT_EQ(solver.CountSolutions(loose.data(), 2, found.data()), 2) << box;
+    EXPECT_TRUE(IsCompleteGrid(g, found)) << box;
+    for (int cell = 0; cell < g.cells; ++cell) {
+      if (loose[cell] != kEmpty) {
+        EXPECT_EQ(found[cell], loose[cell]) << box << " " << cell;
+      }
+    }
+  }
 }
 
 TEST(ExactSolver, RandomGridsAreCompleteAndVary) {

@@ -157,7 +157,7 @@ TEST(GraderLadder, DeclaredCheapestFirst) {
     EXPECT_LE(kLadder[i - 1].level, kLadder[i].level);
   EXPECT_EQ(LevelOfLetter('m'), TLevel::Locked);
   EXPECT_EQ(LevelOfLetter('X'), TLevel::Beyond);
-  for (char letter : {'E', 'M', 'A'}) EXPECT_EQ(LevelLetter(LevelOfLetter(letter)), letter);
+  for (char letter : LevelLetters) EXPECT_EQ(LevelLetter(LevelOfLetter(letter)), letter);
 }
 
 std::vector<TCellValue> Read(const std::string& text) {
@@ -219,7 +219,7 @@ TEST(GraderLadder, SoundOnEveryCatalogueEntryAndEveryTechniqueFires) {
     const TGeometry& g = *GeometryFor(box);
     TGrader grader(g);
     grader.SetObserver(CheckStep, &watch);
-    for (char letter : {'E', 'M', 'A'}) {
+    for (char letter : LevelLetters) {
       const TLevel level = LevelOfLetter(letter);
       for (int i = 0; i < GetStoredPuzzleCount(box, letter); ++i) {
         std::string puzzleText, solutionText;

@@ -59,11 +59,12 @@ TEST(CatalogueVerifier, CatchesEachFault) {
   } cases[] = {
       {"given differs", 'M', 3,
        [](std::string& p, std::string& s) {
-         const std::size_t i = p.find_first_not_of('?');
+         const std::size_t i = p.find_first_not_of(CatalogueBlank);
          p[i] = s[i] == '9' ? '1' : static_cast<char>(s[i] + 1);
        },
        0, "9x9 M #3: given at"},
-      {"too few givens", 'A', 5, [](std::string& p, std::string&) { p = std::string(81, '?'); }, 0,
+      {"too few givens", 'A', 5,
+       [](std::string& p, std::string&) { p = std::string(81, CatalogueBlank); }, 0,
        "9x9 A #5: has several solutions"},
       {"bad character", 'E', 9, [](std::string& p, std::string&) { p[40] = '.'; }, 0,
        "neither a symbol nor '?'"},
@@ -83,7 +84,7 @@ TEST(CatalogueVerifier, CatchesEachFault) {
        [](std::string& p, std::string& s) {
          // Give away every cell but one: singles finish it.
          p = s;
-         p[0] = '?';
+         p[0] = CatalogueBlank;
        },
        0, "9x9 A #11: graded E, expected A"},
   };

@@ -1,4 +1,4 @@
-// What each catalogue table must hold: entry count, level and the range and mean of its givens.
+// The builder's targets for each catalogue table, which the verifier holds the tables to.
 #pragma once
 
 #include <array>
@@ -9,18 +9,21 @@
 
 namespace tsdtools {
 
-struct TTableSpec {
+// One table: its size and level, how many entries, and the spread of givens the builder aims at
+// (each entry within the range, the table's mean near the given mean). Fewer givens do not make a
+// harder puzzle by themselves; the level comes from the techniques a puzzle needs.
+struct TTableTarget {
   int box;
-  char level;         // 'E', 'M' or 'A'
+  char level;         // one of LevelLetters
   int count;          // entries
-  int minGivens;      // lowest given count allowed
-  int maxGivens;      // highest given count allowed
-  double meanGivens;  // the table's mean must lie within kMeanTolerance of this
+  int minGivens;      // fewest givens of an entry
+  int maxGivens;      // most givens of an entry
+  double meanGivens;  // the table's mean lies within kMeanTolerance of this
 };
 
 inline constexpr double kMeanTolerance = 0.5;
 
-inline constexpr std::array<TTableSpec, 9> kTableSpecs = {{
+inline constexpr std::array<TTableTarget, 9> kTableTargets = {{
     {3, 'E', 100, 23, 27, 24.5},
     {3, 'M', 100, 22, 28, 24.5},
     {3, 'A', 100, 22, 27, 24.5},
