@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "Language.h"
@@ -267,10 +268,12 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
   // job before anything is composed.
   const QString fileName = printer.outputFileName();
   QFile file(fileName);
-  QTemporaryDir spool;
-  const QString spooled = spool.filePath(QStringLiteral("page.pdf"));
+  std::optional<QTemporaryDir> spool;
+  QString spooled;
   if (!fileName.isEmpty()) {
-    if (!spool.isValid() || !file.open(QIODevice::WriteOnly)) throw PrintFailure(refused);
+    spool.emplace();
+    spooled = spool->filePath(QStringLiteral("page.pdf"));
+    if (!spool->isValid() || !file.open(QIODevice::WriteOnly)) throw PrintFailure(refused);
     printer.setOutputFileName(spooled);
   }
 
