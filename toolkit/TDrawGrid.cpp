@@ -185,19 +185,37 @@ QSize TDrawGrid::minimumSizeHint() const {
 void TDrawGrid::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   PaintContent(p, event->rect(), horizontalScrollBar()->value(), verticalScrollBar()->value(),
-               viewport()->height());
+               viewport()->height(), font());
+}
+
+void TDrawGrid::RenderContent(QPainter& painter, const QRectF& target) const {
+  const QRect content(QPoint(0, 0), ContentSize());
+  if (content.isEmpty() || target.isEmpty() || !painter.device()) return;
+  // A point size is turned into pixels by the resolution of the device painted on; the grid's
+  // cells are sized in screen pixels. Read against the screen's resolution, the font covers as
+  // many of the grid's pixels here as it does on screen, and the scale below enlarges both alike.
+  QFont cellFont = font();
+  const int deviceDpi = painter.device()->logicalDpiY();
+  if (cellFont.pointSizeF() > 0 && deviceDpi > 0)
+    cellFont.setPointSizeF(cellFont.pointSizeF() * logicalDpiY() / deviceDpi);
+  painter.save();
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / content.width(), target.height() / content.height());
+  painter.setClipRect(content);
+  PaintContent(painter, content, 0, 0, content.height(), cellFont);
+  painter.restore();
 }
 
 QImage TDrawGrid::RenderContent() const {
-  QImage image(std::max(1, ContentWidth()), std::max(1, ContentHeight()), QImage::Format_RGB32);
+  QImage image(ContentSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
-  PaintContent(p, image.rect(), 0, 0, image.height());
+  RenderContent(p, QRectF(QPointF(0, 0), ContentSize()));
   return image;
 }
 
-void TDrawGrid::PaintContent(QPainter& p, const QRect& dirty, int sx, int sy,
-                             int surfaceHeight) const {
+void TDrawGrid::PaintContent(QPainter& p, const QRect& dirty, int sx, int sy, int surfaceHeight,
+                             const QFont& cellFont) const {
   const int pitchX = FDefaultColWidth + FGridLineWidth;
   const int pitchY = FDefaultRowHeight + FGridLineWidth;
   const int width = ContentWidth() - sx;
@@ -225,12 +243,11 @@ void TDrawGrid::PaintContent(QPainter& p, const QRect& dirty, int sx, int sy,
 
   const QWidget* active = window() ? window()->focusWidget() : nullptr;
   const bool gridIsActive = active == this || active == viewport();
-  const QFont gridFont = font();
   for (int r = firstRow; r <= lastRow; ++r) {
     for (int c = firstCol; c <= lastCol; ++c) {
       const QRect rect(c * pitchX - sx, r * pitchY - sy, FDefaultColWidth, FDefaultRowHeight);
       const bool focused = gridIsActive && c == FCol && r == FRow;
-      p.setFont(gridFont);
+      p.setFont(cellFont);
       p.setBrush(Qt::white);
       p.fillRect(rect, focused && FDrawFocusSelected ? palette().color(QPalette::Highlight)
                                                      : QColor(Qt::white));

@@ -70,9 +70,14 @@ class TDrawGrid : public QAbstractScrollArea {
   // True while the grid (or its viewport) holds the keyboard focus.
   bool HasInputFocus() const;
 
+  // The whole grid's size in pixels on screen: every cell with the line after it.
+  QSize ContentSize() const { return QSize(ContentWidth(), ContentHeight()); }
   // Every cell, with the lines between them, painted by the same code as the screen (marks and
-  // focus included) into one image the size of the whole grid, whatever part of it is scrolled
-  // into view.
+  // focus included) onto `target` of any painter, whatever part of the grid is scrolled into view:
+  // stretched as a whole, symbols at the same size in proportion to their cells as on screen. On
+  // a printer the output stays vector (lines, shapes and text), sharp at any resolution.
+  void RenderContent(QPainter& painter, const QRectF& target) const;
+  // The same at the screen's size, as an image.
   QImage RenderContent() const;
 
   QSize sizeHint() const override;
@@ -96,7 +101,8 @@ class TDrawGrid : public QAbstractScrollArea {
 
  private:
   // Paints what of the content touches `dirty` (surface coordinates), scrolled by (sx, sy).
-  void PaintContent(QPainter& p, const QRect& dirty, int sx, int sy, int surfaceHeight) const;
+  void PaintContent(QPainter& p, const QRect& dirty, int sx, int sy, int surfaceHeight,
+                    const QFont& cellFont) const;
   void UpdateScrollBars();
   void EnsureVisible(int column, int row);
   int ContentWidth() const;

@@ -49,10 +49,16 @@ class TFakePrintDialog final : public IPrintDialogService {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(OutputFile);
     }
+    if (Confirm && Paper.isValid()) {
+      printer.setPageSize(Paper);
+      printer.setPageOrientation(Orientation);
+    }
     return Confirm;
   }
   bool Confirm = true;
   QString OutputFile;
+  QPageSize Paper;  // the paper picked in the dialog, when valid; the printer's default otherwise
+  QPageLayout::Orientation Orientation = QPageLayout::Portrait;
   int Calls = 0;
 };
 

@@ -1,8 +1,11 @@
-// Printing: page geometry and rounding, the composed page's pixels, the texts on a real PDF page,
-// and what a cancelled dialog or a failing printer leaves behind.
+// Printing: page geometry and rounding, the composed page's pixels, and real PDF pages read back:
+// their words, pictures, grid and boxes on every paper; what a cancelled dialog or a failing
+// printer or file leaves behind.
+#include <QCheckBox>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,27 +14,65 @@
 
 namespace {
 
-// The text of a PDF file, by poppler's pdftotext (installed with the build dependencies).
-QString PdfText(const QString& path) {
+// Standard output of one of poppler's tools (installed with the build dependencies); empty when
+// the tool failed.
+QByteArray Run(const QString& program, const QStringList& arguments) {
   QProcess process;
-  process.start(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), path, QStringLiteral("-")});
-  if (!process.waitForFinished(20000) || process.exitCode() != 0)
-    return QStringLiteral("<pdftotext failed>");
-  // Compatibility form: the typesetter may join "ff" into one ligature glyph.
-  return QString::fromUtf8(process.readAllStandardOutput())
-      .normalized(QString::NormalizationForm_KC);
+  process.start(program, arguments);
+  if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0)
+    return {};
+  return process.readAllStandardOutput();
+}
+
+// The text of a PDF file, as a reader copies it.
+QString PdfText(const QString& path) {
+  const QByteArray text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+  return text.isEmpty() ? QStringLiteral("<pdftotext failed>") : QString::fromUtf8(text);
 }
 
 int PdfPages(const QString& path) {
-  QProcess process;
-  process.start(QStringLiteral("pdfinfo"), {path});
-  if (!process.waitForFinished(20000)) return -1;
-  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+  for (const QString& line :
+       QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {path})).split('\n')) {
     if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed().toInt();
   }
   return -1;
 }
+
+// The words of a one-page PDF with their boxes, in points from the page's top-left corner.
+QList<QPair<QString, QRectF>> PdfWords(const QString& path) {
+  static const QRegularExpression word(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  const QString xhtml = QString::fromUtf8(Run(QStringLiteral("pdftotext"), {"-bbox", path, "-"}));
+  QList<QPair<QString, QRectF>> words;
+  for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    words.append(
+        {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+  }
+  return words;
+}
+
+// A printer set up as the print path sets it up for a PDF, to lay out the same page in a test.
+struct TPdfPage {
+  QPrinter printer{QPrinter::HighResolution};
+  explicit TPdfPage(const QPageSize& paper = QPageSize(),
+                    QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    if (paper.isValid()) {
+      printer.setPageSize(paper);
+      printer.setPageOrientation(orientation);
+    }
+  }
+  QSize Size() const { return QSize(printer.width(), printer.height()); }
+  // A rectangle of device pixels of the printable area, in points on the PDF page.
+  QRectF InPoints(const QRectF& pixels) const {
+    const double scale = 72.0 / printer.resolution();
+    const QPointF margin = printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+    return QRectF(margin + pixels.topLeft() * scale, pixels.size() * scale);
+  }
+};
 
 QImage SolidImage(const QSize& size, QColor colour) {
   QImage image(size, QImage::Format_RGB888);
@@ -132,11 +173,13 @@ class PrintingTest : public QObject {
     const QImage waterMark = SolidImage(QSize(794, 1123), paper);
     const QColor gridColour(40, 160, 60);
     const QImage grid = SolidImage(QSize(428, 335), gridColour);
+    const TPageLayout layout = LayOutPage(surface, page, grid.size(), 3);
     {
       QPainter canvas(&surface);
-      ComposePage(canvas, page, &waterMark, grid, 3);
+      ComposePage(canvas, layout, &waterMark,
+                  [&grid](QPainter& p, const QRect& target) { p.drawImage(target, grid); });
     }
-    const TPageGeometry g = PageGeometry(page, grid.size());
+    const TPageGeometry& g = layout.boxes;
     auto at = [&](int x, int y) { return QColor(surface.pixel(x, y)); };
 
     QVERIFY(Near(at(5, 5), paper));
@@ -160,21 +203,6 @@ class PrintingTest : public QObject {
     QVERIFY(Near(at(g.rules.center().x(), g.rules.top() + 2), Qt::black));
     QVERIFY(Near(at(g.rules.right() - 20, g.rules.bottom() - 12), Qt::white));
     QVERIFY(Near(at(g.rules.center().x(), g.rules.bottom() + 12), paper));
-  }
-
-  void landscapeComposedPageKeepsTheRulesBoxOnThePage() {
-    const QSize page(1754, 1240);
-    QImage surface(page, QImage::Format_RGB32);
-    surface.fill(Qt::gray);
-    const QImage grid = SolidImage(QSize(582, 507), Qt::green);
-    {
-      QPainter canvas(&surface);
-      ComposePage(canvas, page, nullptr, grid, 5);
-    }
-    const TPageGeometry g = PageGeometry(page, grid.size());
-    QVERIFY(g.rules.bottom() < page.height());
-    QVERIFY(Near(QColor(surface.pixel(g.rules.right() - 20, g.rules.bottom() - 12)), Qt::white));
-    QVERIFY(Near(QColor(surface.pixel(g.grid.center())), Qt::green));
   }
 
   // F7 in a running game, through the real print path onto a PDF: one page, the Italian texts
@@ -207,6 +235,9 @@ class PrintingTest : public QObject {
     QCOMPARE(PdfPages(w.Fakes.PrintDialog.OutputFile), 1);
     const QString text = PdfText(w.Fakes.PrintDialog.OutputFile).simplified();
     QVERIFY2(text.contains(QStringLiteral("Qualche attimo di relax offerto da")), qPrintable(text));
+    // Copied as plain words: no ligature glyph stands for two letters.
+    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[\\x{FB00}-\\x{FB06}]"))),
+             qPrintable(text));
     for (const QString& line : RulesLines(boxSize)) {
       QVERIFY2(text.contains(line.simplified()), qPrintable(line + " / " + text));
     }
@@ -233,15 +264,26 @@ class PrintingTest : public QObject {
     QVERIFY(w.Grid()->hasFocus());
   }
 
+  void failingPrinterShowsItsMessageAndLeavesTheGameAlone_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("the job cannot begin: no such folder")
+        << "/nonexistent-folder/for/sure/page.pdf"
+        << "Printing failed: the printer did not accept the job.";
+    QTest::newRow("the page cannot be written: a full device")
+        << "/dev/full"
+        << "Printing failed: the file /dev/full could not be written (";
+  }
   void failingPrinterShowsItsMessageAndLeavesTheGameAlone() {
+    QFETCH(QString, file);
+    QFETCH(QString, message);
     TWindow w;
     w.Reach(gsPlaying, 4);
     const TCharGrid before = w.Game().PlayGrid();
-    // A PDF in a folder that does not exist: the job cannot begin.
-    w.Fakes.PrintDialog.OutputFile = QStringLiteral("/nonexistent-folder/for/sure/page.pdf");
+    w.Fakes.PrintDialog.OutputFile = file;
     w.Press(Qt::Key_F7);
-    QCOMPARE(w.Messages(),
-             QStringList({QStringLiteral("Printing failed: the printer did not accept the job.")}));
+    QCOMPARE(w.Messages().size(), 1);
+    QVERIFY2(w.Messages().first().startsWith(message), qPrintable(w.Messages().first()));
     QCOMPARE(w.Fakes.Time.PausedMs, 1000);  // no second pause after a failure
     QCOMPARE(w.Game().State(), gsPlaying);
     QVERIFY(w.Game().PlayGrid() == before);
@@ -279,6 +321,140 @@ class PrintingTest : public QObject {
     QVERIFY(grid->viewport()->width() < content.width());
     // The bottom-right cell is painted: its thick box line ends the image.
     QCOMPARE(QColor(content.pixel(content.width() - 2, content.height() / 2)), QColor(Qt::black));
+  }
+
+  // The page keeps its pictures losslessly (its one image is the watermark, pixel for pixel: the
+  // grid is drawn, not pasted in), and its grid, read back at four pixels per screen pixel and
+  // reduced to the screen's size, is the grid on screen: the same cells, lines, symbols and marks,
+  // each within a pixel of where the screen has them, the givens in the screen's blue.
+  void printedPageKeepsPicturesAndGridAsOnScreen_data() {
+    QTest::addColumn<int>("boxSize");
+    QTest::newRow("9x9") << 3;
+    QTest::newRow("25x25") << 5;
+  }
+  void printedPageKeepsPicturesAndGridAsOnScreen() {
+    QFETCH(int, boxSize);
+    QTemporaryDir dir;
+    TWindow w;
+    QImage mark(794, 1123, QImage::Format_RGB888);  // many colours, which no JPEG keeps exactly
+    for (int y = 0; y < mark.height(); ++y) {
+      for (int x = 0; x < mark.width(); ++x)
+        mark.setPixelColor(x, y, QColor(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+    }
+    w.Form->SetWaterMark([&mark] { return mark; });
+    w.Reach(gsPlaying, boxSize);
+    w.Find<QCheckBox>("cbxControllo")->setChecked(true);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Press(Qt::Key(w.Game().PlayGrid()[open.y()][(open.x() + 1) % (boxSize * boxSize)]));
+    const QImage screen = w.Grid()->RenderContent();
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    w.Fakes.PrintDialog.OutputFile = pdf;
+    w.Press(Qt::Key_F7);
+    QVERIFY(w.Messages().isEmpty());
+
+    const QStringList images = QString::fromUtf8(Run("pdfimages", {"-list", pdf})).split('\n');
+    QCOMPARE(images.size(), 4);  // two header lines, one image, the final line break
+    QVERIFY2(!images.at(2).contains(QStringLiteral("jpeg")), qPrintable(images.at(2)));
+    Run("pdfimages", {"-png", pdf, dir.filePath("image")});
+    QCOMPARE(QImage(dir.filePath("image-000.png")).convertToFormat(QImage::Format_RGB888), mark);
+
+    TPdfPage page;
+    const QSize content = w.Grid()->ContentSize();
+    const QRectF grid = page.InPoints(
+        LayOutPage(page.printer, page.Size(), content, boxSize).boxes.grid);
+    const double dpi = 4 * content.width() * 72.0 / grid.width();
+    const QPoint at = (grid.topLeft() * dpi / 72).toPoint();
+    Run("pdftoppm",
+        {"-r", QString::number(dpi, 'f', 4), "-x", QString::number(at.x()), "-y",
+         QString::number(at.y()), "-W", QString::number(4 * content.width()), "-H",
+         QString::number(4 * content.height()), "-png", "-singlefile", pdf, dir.filePath("grid")});
+    const QImage sharp(dir.filePath(QStringLiteral("grid.png")));
+    QCOMPARE(sharp.size(), content * 4);
+    const QImage printed = sharp.scaled(content, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    auto matches = [](const QImage& a, const QImage& b, int x, int y) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          if (b.rect().contains(x + dx, y + dy) &&
+              Near(a.pixelColor(x, y), b.pixelColor(x + dx, y + dy), 128))
+            return true;
+        }
+      }
+      return false;
+    };
+    int mismatches = 0;
+    for (int y = 0; y < content.height(); ++y) {
+      for (int x = 0; x < content.width(); ++x)
+        mismatches += !matches(screen, printed, x, y) || !matches(printed, screen, x, y);
+    }
+    QVERIFY2(mismatches < content.width() * content.height() / 500,
+             qPrintable(QString::number(mismatches)));
+    int blue = 0;
+    for (int y = 0; y < sharp.height(); ++y) {
+      for (int x = 0; x < sharp.width(); ++x) blue += Near(sharp.pixelColor(x, y), Qt::blue, 24);
+    }
+    QVERIFY2(blue > 80 * boxSize * boxSize, qPrintable(QString::number(blue)));
+  }
+
+  // The header and the rules stay inside their boxes, and the boxes on the page, on every paper
+  // the dialog offers. Where the text fits as it is (A4 portrait), nothing changes.
+  void textsStayInsideTheirBoxesOnEveryPaper_data() {
+    QTest::addColumn<int>("boxSize");
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<QPageLayout::Orientation>("orientation");
+    for (const int n : {3, 5}) {
+      for (const auto id : {QPageSize::A4, QPageSize::A5, QPageSize::Letter, QPageSize::Legal}) {
+        QTest::addRow("%d %s portrait", n, qPrintable(QPageSize::name(id)))
+            << n << QPageSize(id) << QPageLayout::Portrait;
+        QTest::addRow("%d %s landscape", n, qPrintable(QPageSize::name(id)))
+            << n << QPageSize(id) << QPageLayout::Landscape;
+      }
+    }
+  }
+  void textsStayInsideTheirBoxesOnEveryPaper() {
+    QFETCH(int, boxSize);
+    QFETCH(QPageSize, paper);
+    QFETCH(QPageLayout::Orientation, orientation);
+    QTemporaryDir dir;
+    TWindow w;
+    w.Generate(boxSize);
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    w.Fakes.PrintDialog.OutputFile = pdf;
+    w.Fakes.PrintDialog.Paper = paper;
+    w.Fakes.PrintDialog.Orientation = orientation;
+    w.Press(Qt::Key_F7);
+    QVERIFY(w.Messages().isEmpty());
+
+    TPdfPage page(paper, orientation);
+    const TPageLayout layout =
+        LayOutPage(page.printer, page.Size(), w.Grid()->ContentSize(), boxSize);
+    const TPageGeometry& g = layout.boxes;
+    QVERIFY(g.rules.bottom() < page.Size().height());
+    // Inside a box is inside its border, which is centred on the outline (x, y)–(x + w − 2,
+    // y + h − 1).
+    const int half = BoxPenWidth / 2;
+    auto inside = [&](const QRect& box) {
+      return page.InPoints(QRectF(box).adjusted(half, half, -2 - half, -1 - half));
+    };
+    const QRectF header = inside(g.header);
+    const QRectF rules = inside(g.rules);
+    const QRectF grid = page.InPoints(g.grid);
+    const QString expected = QStringLiteral("Qualche attimo di relax offerto da ") +
+                             RulesLines(boxSize).join(' ');
+    QStringList found;
+    for (const auto& [text, box] : PdfWords(pdf)) {
+      if (grid.contains(box.center())) continue;  // a symbol of the grid
+      found << text;
+      const QRectF& within = box.center().y() < grid.top() ? header : rules;
+      QVERIFY2(within.contains(box), qPrintable(text));
+    }
+    QCOMPARE(found.join(' ').replace(QStringLiteral("&apos;"), QStringLiteral("'")),
+             expected.simplified());
+    if (paper.id() == QPageSize::A4 && orientation == QPageLayout::Portrait) {
+      QCOMPARE(g.rules, PageGeometry(page.Size(), w.Grid()->ContentSize()).rules);
+      QCOMPARE(layout.rules.font.pointSizeF(), 10.0);
+      QCOMPARE(layout.header.font.pointSizeF(), 16.0);
+    }
   }
 
   void printIsNotOfferedBeforeAPuzzleExists() {
