@@ -57,6 +57,7 @@ void TfrmSudoku::ActSuggerisciExecute() {
 
 void TfrmSudoku::ApplyState() {
   const TStateView view = FGame.StateView();
+  FollowGridName();
   ui->ActGenera->setEnabled(false);
   ui->ActPrint->setEnabled(false);
   ui->ActToggleView->setEnabled(false);

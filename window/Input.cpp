@@ -166,6 +166,7 @@ void TfrmSudoku::N21Click() {
 
 void TfrmSudoku::cbxControlloClick() {
   FGame.SetErrorMarking(ui->cbxControllo->isChecked());
+  ReportCellNames();
   if (ui->sg1->isHidden()) return;
   ui->sg1->viewport()->update();
   ui->sg1->setFocus();

@@ -63,4 +63,5 @@ void TfrmSudoku::ApplyLanguage() {
       label->setText(text);
     }
   }
+  ApplySpokenNames();
 }

@@ -79,6 +79,7 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
   for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
     KeepControlsUnclipped(band);
   BindControls();
+  InstallScreenReaderSupport();
 }
 
 TfrmSudoku::~TfrmSudoku() {
@@ -169,10 +170,17 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   }
   if (grid->Col() != FGame.CurrentColumn() || grid->Row() != FGame.CurrentRow())
     grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
-  if (outcome.repaint) grid->viewport()->update();
+  if (outcome.repaint) {
+    grid->viewport()->update();
+    // Before any message: the congratulation follows the entry that completed the grid.
+    ReportCellNames();
+  }
   for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
   if (outcome.focusGrid) FocusGrid();
-  if (outcome.stateChanged) ApplyState();
+  if (outcome.stateChanged) {
+    ApplyState();
+    ReportCellNames();
+  }
   if (outcome.generateCaption) ui->ActGenera->setText(Tr(*outcome.generateCaption));
 }
 

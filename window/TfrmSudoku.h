@@ -101,6 +101,18 @@ class TfrmSudoku : public QWidget {
   void ActHelpExecute();
   void showHelp(int page);
 
+  // ---- Screen readers
+  // Names the grid's cells from the model; the constructor runs it.
+  void InstallScreenReaderSupport();
+  // Accessible names and descriptions in UILanguage where a caption alone says too little, and
+  // the grid's name; ApplyLanguage runs it.
+  void ApplySpokenNames();
+  // The grid's name (its size) and description (what it shows in the state).
+  void FollowGridName();
+  // Tells a screen reader of every cell whose name changed since it read it: after an entry, a
+  // new puzzle, another view, a quit, error marking switched.
+  void ReportCellNames();
+
   TServices FServices;
   TServiceClock FClock;
   TsdGame FGame;

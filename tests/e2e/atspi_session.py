@@ -18,6 +18,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -339,7 +340,47 @@ class AtspiSession:
 
     # ---- the keyboard ----------------------------------------------------------------------------
 
-    def key(self, *names):
-        """Types keys into the focused window, through the X server as a keyboard would."""
-        subprocess.run(["xdotool", "key", "--delay", "30", *names], env=self.env, check=True,
-                       timeout=10)
+    def key(self, *names, delay=30):
+        """Types keys into the focused window, through the X server as a keyboard would, with a
+        pause of delay milliseconds after each."""
+        subprocess.run(["xdotool", "key", "--delay", str(delay), *names], env=self.env,
+                       check=True, timeout=10)
+
+
+# ---- running a scenario as a test ------------------------------------------------------------------
+
+def check(condition, text):
+    if not condition:
+        raise Failure(text)
+
+
+def run(scenario, deadline_seconds, tag="atspi"):
+    """The command line of a test script: `script PATH/TO/tessamond`. Runs scenario(session, log)
+    in a fresh session within the deadline; 0 when it passes, 1 (logs kept) when it fails."""
+    t0 = time.monotonic()
+
+    def log(text):
+        print(f"[{tag} {time.monotonic() - t0:5.1f}s] {text}", flush=True)
+
+    def on_signal(signum, _frame):
+        raise Failure(f"interrupted by signal {signum} (deadline {deadline_seconds} s)")
+
+    if len(sys.argv) != 2:
+        print(f"usage: {os.path.basename(sys.argv[0])} PATH/TO/tessamond", file=sys.stderr)
+        return 2
+    signal.signal(signal.SIGTERM, on_signal)
+    signal.signal(signal.SIGALRM, on_signal)
+    signal.alarm(deadline_seconds)
+    session = AtspiSession(sys.argv[1], log=log)
+    try:
+        with session:
+            scenario(session, log)
+    except Failure as error:
+        print(f"{tag}: FAILED: {error}", file=sys.stderr)
+        print(f"{tag}: logs kept in {session.keep_logs()}", file=sys.stderr)
+        return 1
+    finally:
+        signal.alarm(0)
+    session.remove_logs()
+    log("passed")
+    return 0

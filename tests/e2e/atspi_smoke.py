@@ -8,27 +8,13 @@ Usage: atspi_smoke.py PATH/TO/tessamond   (run with Debian's python3, which has 
 
 import os
 import re
-import signal
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import AtspiSession, Failure  # noqa: E402
-
-DEADLINE_SECONDS = 60
-T0 = time.monotonic()
+from atspi_session import check, run  # noqa: E402
 
 
-def log(text):
-    print(f"[atspi {time.monotonic() - T0:5.1f}s] {text}", flush=True)
-
-
-def check(condition, text):
-    if not condition:
-        raise Failure(text)
-
-
-def scenario(s):
+def scenario(s, log):
     s.press(s.find("push button", "Generate [F10]"))
     table = s.wait_until("a 9x9 grid", lambda: [t for t in s.find_all("table")
                                                  if t.childCount == 81])[0]
@@ -65,31 +51,5 @@ def scenario(s):
     s.find("push button", "Quit game [F5]")  # still playing
 
 
-def on_signal(signum, _frame):
-    raise Failure(f"interrupted by signal {signum} (deadline {DEADLINE_SECONDS} s)")
-
-
-def main():
-    if len(sys.argv) != 2:
-        print("usage: atspi_smoke.py PATH/TO/tessamond", file=sys.stderr)
-        return 2
-    signal.signal(signal.SIGTERM, on_signal)
-    signal.signal(signal.SIGALRM, on_signal)
-    signal.alarm(DEADLINE_SECONDS)
-    session = AtspiSession(sys.argv[1], log=log)
-    try:
-        with session:
-            scenario(session)
-    except Failure as error:
-        print(f"atspi: FAILED: {error}", file=sys.stderr)
-        print(f"atspi: logs kept in {session.keep_logs()}", file=sys.stderr)
-        return 1
-    finally:
-        signal.alarm(0)
-    session.remove_logs()
-    log("passed")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(scenario, deadline_seconds=60))
