@@ -59,8 +59,8 @@ TEST(Game, StartsEmptyWithOnlyGenerate) {
   EXPECT_FALSE(g.Game.GridSetUp());
   const TStateView view = g.Game.StateView();
   EXPECT_TRUE(view.generate);
-  EXPECT_FALSE(view.play || view.toggleView || view.print || view.hint || view.gamePanel ||
-               view.contextMenu || view.playCaption || view.toggleCaption);
+  EXPECT_FALSE(view.play || view.toggleView || view.print || view.hint || view.explain ||
+               view.gamePanel || view.contextMenu || view.playCaption || view.toggleCaption);
   EXPECT_TRUE(g.Game.ContextMenu().empty());
 }
 
@@ -272,10 +272,12 @@ TEST_P(StateTable, EnablesShowsAndCaptions) {
   EXPECT_EQ(menu, row.menuEnglish);
   // The function keys follow the same table.
   EXPECT_EQ(g.Game.FunctionKey(4).has_value(), row.hint);
+  EXPECT_EQ(view.explain, row.hint);  // explaining is a hint too: only on the grid in play
+  EXPECT_EQ(g.Game.FunctionKey(3).has_value(), row.hint);
   EXPECT_EQ(g.Game.FunctionKey(9).has_value(), row.gamePanel);
   EXPECT_EQ(g.Game.FunctionKey(10).has_value(), row.generate);
   for (int key : {1, 5, 6, 7, 8}) EXPECT_TRUE(g.Game.FunctionKey(key)) << "F" << key;
-  for (int key : {2, 3, 11}) EXPECT_FALSE(g.Game.FunctionKey(key)) << "F" << key;
+  for (int key : {2, 11}) EXPECT_FALSE(g.Game.FunctionKey(key)) << "F" << key;
 }
 
 const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};
@@ -614,6 +616,153 @@ TEST(Game, ClosingFreesTheBoard) {
   g.Game.Close();
   EXPECT_EQ(g.Game.Board(), nullptr);
   EXPECT_FALSE(g.Game.HasConflict(0, 0));
+}
+
+// ---- Explaining the next step (F3)
+
+// A game in play on the shipped catalogue, where the explanations always find a step.
+struct TPlayedGame {
+  TFakeClock Clock;
+  TsdGame Game{BuiltInPuzzles(), Clock};
+  explicit TPlayedGame(int boxSize) {
+    Game.Start();
+    Game.Generate(boxSize - 3, 0);
+    Game.Play();
+  }
+  // The cells carrying each mark, row by row.
+  std::vector<TMove> Marked(TCellMark mark) const {
+    std::vector<TMove> cells;
+    for (int row = 0; row < Game.Side(); ++row)
+      for (int column = 0; column < Game.Side(); ++column)
+        if (Game.CellView(row, column).mark == mark) cells.push_back({column, row, ' '});
+    return cells;
+  }
+  bool Unmarked() const {
+    for (int row = 0; row < MaxSide; ++row)
+      for (int column = 0; column < MaxSide; ++column)
+        if (Game.CellView(row, column).mark != TCellMark::None) return false;
+    return !Game.HasMarks();
+  }
+  std::vector<TMove> Open() const {
+    std::vector<TMove> cells;
+    for (int row = 0; row < Game.Side(); ++row)
+      for (int column = 0; column < Game.Side(); ++column)
+        if (Game.PlayGrid()[row][column] == ' ') cells.push_back({column, row, ' '});
+    return cells;
+  }
+  char Answer(const TMove& at) const { return Game.SolutionGrid()[at.row][at.column]; }
+  // The row, column or box through the cell that the explanation names is tinted all along.
+  bool UnitThroughIsMarked(const TMove& at) const {
+    const int box = Game.BoxSize();
+    for (int unit = 0; unit < 3; ++unit) {
+      bool whole = true;
+      for (int k = 0; k < Game.Side(); ++k) {
+        const int row = unit == 0 ? at.row : unit == 1 ? k : at.row / box * box + k / box;
+        const int column = unit == 0 ? k : unit == 1 ? at.column : at.column / box * box + k % box;
+        whole = whole && Game.CellView(row, column).mark != TCellMark::None;
+      }
+      if (whole) return true;
+    }
+    return false;
+  }
+};
+
+TEST(Explain, NothingOutsideAGame) {
+  for (const GameState state : {gsEmpty, gsPuzzleView, gsSolutionView, gsPlayingSolution}) {
+    TGame g;
+    g.Reach(state);
+    const TOutcome out = g.Game.Explain();
+    EXPECT_TRUE(out.messages.empty()) << int(state);
+    EXPECT_FALSE(out.repaint || g.Game.HasMarks()) << int(state);
+  }
+}
+
+// Every key, click and entry the model hears of takes the marks away, as does a change of state
+// and the window's own keys and clicks.
+TEST(Explain, MarksTheStepUntilTheNextKeyClickOrEntry) {
+  const struct {
+    const char* name;
+    void (*act)(TsdGame&, const TMove& open);
+  } operations[] = {
+      {"arrow key", [](TsdGame& g, const TMove&) { g.KeyOnGrid('\0'); }},
+      {"entry",
+       [](TsdGame& g, const TMove& o) {
+         g.ApplyMove({o.column, o.row, '5'});
+       }},
+      {"menu delete", [](TsdGame& g, const TMove&) { g.MenuEntry(' '); }},
+      {"right click", [](TsdGame& g, const TMove& o) { g.PointAtCell(o.column, o.row); }},
+      {"hint", [](TsdGame& g, const TMove&) { g.Hint(); }},
+      {"show solution", [](TsdGame& g, const TMove&) { g.ToggleView(); }},
+      {"the window's key or click", [](TsdGame& g, const TMove&) { g.ClearMarks(); }},
+  };
+  for (const auto& op : operations) {
+    SCOPED_TRACE(op.name);
+    TPlayedGame g(3);
+    const TCharGrid before = g.Game.PlayGrid();
+    const TOutcome out = g.Game.Explain();
+    ASSERT_EQ(out.messages.size(), 1u);
+    EXPECT_TRUE(out.repaint && out.focusGrid);
+    const TBilingual& text = out.messages[0];
+    EXPECT_FALSE(text.english.empty() || text.italian.empty() || text.english == text.italian);
+    // One placement, on an open cell, of the symbol the text names; the cells and units that make
+    // the point marked beside it; the grid itself untouched.
+    const std::vector<TMove> placement = g.Marked(TCellMark::Placement);
+    ASSERT_EQ(placement.size(), 1u);
+    EXPECT_EQ(g.Game.PlayGrid()[placement[0].row][placement[0].column], ' ');
+    const std::string symbol(1, g.Answer(placement[0]));
+    EXPECT_NE(text.english.find(" " + symbol + " "), std::string::npos) << text.english;
+    EXPECT_FALSE(g.Marked(TCellMark::Reason).empty());
+    EXPECT_TRUE(g.UnitThroughIsMarked(placement[0]));
+    EXPECT_TRUE(g.Marked(TCellMark::Wrong).empty());
+    EXPECT_TRUE(g.Game.PlayGrid() == before);
+    EXPECT_EQ(g.Game.CurrentColumn() + g.Game.CurrentRow(), 0);  // the selection stays
+
+    op.act(g.Game, placement[0]);
+    EXPECT_TRUE(g.Unmarked());
+    EXPECT_FALSE(g.Game.ClearMarks());  // nothing left to clear: no repaint asked for
+  }
+}
+
+TEST(Explain, AWrongEntryIsNamedFirstAndMarked) {
+  TPlayedGame g(4);
+  const std::vector<TMove> open = g.Open();
+  // A right entry first, then a wrong one in the last open cell, where no step would look.
+  const TMove right = open.front();
+  TMove wrong = open.back();
+  g.Game.ApplyMove({right.column, right.row, g.Answer(right)});
+  wrong.symbol = g.Answer(wrong) == 'A' ? 'B' : 'A';
+  g.Game.ApplyMove(wrong);
+  const TOutcome out = g.Game.Explain();
+  ASSERT_EQ(out.messages.size(), 1u);
+  const std::string where = std::string("The ") + wrong.symbol + " in row " +
+                            std::to_string(wrong.row + 1) + ", column " +
+                            std::to_string(wrong.column + 1) + " cannot be right: ";
+  EXPECT_EQ(out.messages[0].english.rfind(where, 0), 0u) << out.messages[0].english;
+  ASSERT_EQ(g.Marked(TCellMark::Wrong).size(), 1u);
+  EXPECT_EQ(g.Marked(TCellMark::Wrong)[0].row, wrong.row);
+  EXPECT_EQ(g.Marked(TCellMark::Wrong)[0].column, wrong.column);
+  EXPECT_TRUE(g.Marked(TCellMark::Placement).empty());
+  EXPECT_EQ(g.Game.CellView(right.row, right.column).mark, TCellMark::None);
+}
+
+// Following the explanations on a shuffled 25×25 puzzle fills the grid with its solution; then
+// there is nothing left to explain.
+TEST(Explain, FollowingTheStepsFinishesAGameAndThenThereIsNothingToExplain) {
+  TPlayedGame g(5);
+  const std::size_t blanks = g.Open().size();
+  for (std::size_t step = 0; step < blanks; ++step) {
+    ASSERT_EQ(g.Game.Explain().messages.size(), 1u);
+    const std::vector<TMove> placement = g.Marked(TCellMark::Placement);
+    ASSERT_EQ(placement.size(), 1u) << "step " << step;
+    g.Game.ApplyMove({placement[0].column, placement[0].row, g.Answer(placement[0])});
+  }
+  ASSERT_TRUE(g.Game.IsComplete());
+  const TOutcome out = g.Game.Explain();
+  ASSERT_EQ(out.messages.size(), 1u);
+  EXPECT_EQ(out.messages[0],
+            (TBilingual{"La griglia è completa e corretta: non resta niente da spiegare.",
+                        "The grid is complete and correct: there is nothing left to explain."}));
+  EXPECT_TRUE(g.Unmarked());
 }
 
 }  // namespace
