@@ -72,7 +72,7 @@ def scenario(binary):
         e2e.fail("the tint stayed after the next key")
 
     e2e.STEP = "a wrong entry is named first"
-    typed = e2e.type_into_open_cell(game, moved, "1")
+    e2e.type_into_open_cell(game, moved, "1")
     for symbol in ("1", "2"):  # the cell's answer is one of them at most
         if symbol == "2":
             e2e.key("2")
@@ -84,8 +84,6 @@ def scenario(binary):
         if symbol == "2":
             e2e.fail("neither 1 nor 2 in the same cell was marked as a wrong entry")
         e2e.key("Left", "Right")  # ends the marks, back on the same cell
-    if typed and not os.path.exists(typed):
-        e2e.fail("lost a screenshot")
 
     e2e.STEP = "closing the window"
     e2e.send_close(game.wid)

@@ -629,53 +629,27 @@ struct TPlayedGame {
     Game.Generate(boxSize - 3, 0);
     Game.Play();
   }
-  // The cells carrying each mark, row by row.
+  // The cells carrying the mark, row by row; any mark at all for TCellMark::None.
   std::vector<TMove> Marked(TCellMark mark) const {
     std::vector<TMove> cells;
-    for (int row = 0; row < Game.Side(); ++row)
-      for (int column = 0; column < Game.Side(); ++column)
-        if (Game.CellView(row, column).mark == mark) cells.push_back({column, row, ' '});
-    return cells;
-  }
-  bool Unmarked() const {
     for (int row = 0; row < MaxSide; ++row)
-      for (int column = 0; column < MaxSide; ++column)
-        if (Game.CellView(row, column).mark != TCellMark::None) return false;
-    return !Game.HasMarks();
-  }
-  std::vector<TMove> Open() const {
-    std::vector<TMove> cells;
-    for (int row = 0; row < Game.Side(); ++row)
-      for (int column = 0; column < Game.Side(); ++column)
-        if (Game.PlayGrid()[row][column] == ' ') cells.push_back({column, row, ' '});
+      for (int column = 0; column < MaxSide; ++column) {
+        const TCellMark m = Game.CellView(row, column).mark;
+        if (mark == TCellMark::None ? m != mark : m == mark) cells.push_back({column, row, ' '});
+      }
     return cells;
   }
-  char Answer(const TMove& at) const { return Game.SolutionGrid()[at.row][at.column]; }
-  // The row, column or box through the cell that the explanation names is tinted all along.
-  bool UnitThroughIsMarked(const TMove& at) const {
+  // Whether the row (0), column (1) or box (2) through the cell is tinted all along.
+  bool UnitMarked(const TMove& at, int unit) const {
     const int box = Game.BoxSize();
-    for (int unit = 0; unit < 3; ++unit) {
-      bool whole = true;
-      for (int k = 0; k < Game.Side(); ++k) {
-        const int row = unit == 0 ? at.row : unit == 1 ? k : at.row / box * box + k / box;
-        const int column = unit == 0 ? k : unit == 1 ? at.column : at.column / box * box + k % box;
-        whole = whole && Game.CellView(row, column).mark != TCellMark::None;
-      }
-      if (whole) return true;
+    for (int k = 0; k < Game.Side(); ++k) {
+      const int row = unit == 0 ? at.row : unit == 1 ? k : at.row / box * box + k / box;
+      const int column = unit == 0 ? k : unit == 1 ? at.column : at.column / box * box + k % box;
+      if (Game.CellView(row, column).mark == TCellMark::None) return false;
     }
-    return false;
+    return true;
   }
 };
-
-TEST(Explain, NothingOutsideAGame) {
-  for (const GameState state : {gsEmpty, gsPuzzleView, gsSolutionView, gsPlayingSolution}) {
-    TGame g;
-    g.Reach(state);
-    const TOutcome out = g.Game.Explain();
-    EXPECT_TRUE(out.messages.empty()) << int(state);
-    EXPECT_FALSE(out.repaint || g.Game.HasMarks()) << int(state);
-  }
-}
 
 // Every key, click and entry the model hears of takes the marks away, as does a change of state
 // and the window's own keys and clicks.
@@ -702,67 +676,63 @@ TEST(Explain, MarksTheStepUntilTheNextKeyClickOrEntry) {
     const TOutcome out = g.Game.Explain();
     ASSERT_EQ(out.messages.size(), 1u);
     EXPECT_TRUE(out.repaint && out.focusGrid);
-    const TBilingual& text = out.messages[0];
-    EXPECT_FALSE(text.english.empty() || text.italian.empty() || text.english == text.italian);
-    // One placement, on an open cell, of the symbol the text names; the cells and units that make
-    // the point marked beside it; the grid itself untouched.
+    // One placement, on an open cell, of the symbol the text names, in a row, column or box
+    // tinted all along; the symbols that make the point beside it; the grid itself untouched.
     const std::vector<TMove> placement = g.Marked(TCellMark::Placement);
     ASSERT_EQ(placement.size(), 1u);
     EXPECT_EQ(g.Game.PlayGrid()[placement[0].row][placement[0].column], ' ');
-    const std::string symbol(1, g.Answer(placement[0]));
-    EXPECT_NE(text.english.find(" " + symbol + " "), std::string::npos) << text.english;
+    const std::string symbol(1, g.Game.SolutionGrid()[placement[0].row][placement[0].column]);
+    EXPECT_NE(out.messages[0].english.find(" " + symbol + " "), std::string::npos);
+    EXPECT_NE(out.messages[0].italian, out.messages[0].english);
+    EXPECT_TRUE(g.UnitMarked(placement[0], 0) || g.UnitMarked(placement[0], 1) ||
+                g.UnitMarked(placement[0], 2));
     EXPECT_FALSE(g.Marked(TCellMark::Reason).empty());
-    EXPECT_TRUE(g.UnitThroughIsMarked(placement[0]));
-    EXPECT_TRUE(g.Marked(TCellMark::Wrong).empty());
     EXPECT_TRUE(g.Game.PlayGrid() == before);
-    EXPECT_EQ(g.Game.CurrentColumn() + g.Game.CurrentRow(), 0);  // the selection stays
 
     op.act(g.Game, placement[0]);
-    EXPECT_TRUE(g.Unmarked());
+    EXPECT_TRUE(g.Marked(TCellMark::None).empty() && !g.Game.HasMarks());
     EXPECT_FALSE(g.Game.ClearMarks());  // nothing left to clear: no repaint asked for
+  }
+  // Outside a game there is nothing to explain, and nothing is said.
+  for (const GameState state : {gsEmpty, gsPuzzleView, gsSolutionView, gsPlayingSolution}) {
+    TGame g;
+    g.Reach(state);
+    EXPECT_TRUE(g.Game.Explain().messages.empty());
+    EXPECT_FALSE(g.Game.HasMarks());
   }
 }
 
-TEST(Explain, AWrongEntryIsNamedFirstAndMarked) {
+TEST(Explain, AWrongEntryFirstAndNothingOnAFullCorrectGrid) {
   TPlayedGame g(4);
-  const std::vector<TMove> open = g.Open();
+  std::vector<TMove> open;
+  for (int row = 0; row < 16; ++row)
+    for (int column = 0; column < 16; ++column)
+      if (g.Game.GivenGrid()[row][column] == ' ')
+        open.push_back({column, row, g.Game.SolutionGrid()[row][column]});
   // A right entry first, then a wrong one in the last open cell, where no step would look.
-  const TMove right = open.front();
+  g.Game.ApplyMove(open.front());
   TMove wrong = open.back();
-  g.Game.ApplyMove({right.column, right.row, g.Answer(right)});
-  wrong.symbol = g.Answer(wrong) == 'A' ? 'B' : 'A';
+  wrong.symbol = wrong.symbol == 'A' ? 'B' : 'A';
   g.Game.ApplyMove(wrong);
-  const TOutcome out = g.Game.Explain();
+  TOutcome out = g.Game.Explain();
   ASSERT_EQ(out.messages.size(), 1u);
   const std::string where = std::string("The ") + wrong.symbol + " in row " +
                             std::to_string(wrong.row + 1) + ", column " +
                             std::to_string(wrong.column + 1) + " cannot be right: ";
   EXPECT_EQ(out.messages[0].english.rfind(where, 0), 0u) << out.messages[0].english;
-  ASSERT_EQ(g.Marked(TCellMark::Wrong).size(), 1u);
-  EXPECT_EQ(g.Marked(TCellMark::Wrong)[0].row, wrong.row);
-  EXPECT_EQ(g.Marked(TCellMark::Wrong)[0].column, wrong.column);
+  const std::vector<TMove> marked = g.Marked(TCellMark::Wrong);
+  ASSERT_EQ(marked.size(), 1u);
+  EXPECT_EQ(std::pair(marked[0].row, marked[0].column), std::pair(wrong.row, wrong.column));
   EXPECT_TRUE(g.Marked(TCellMark::Placement).empty());
-  EXPECT_EQ(g.Game.CellView(right.row, right.column).mark, TCellMark::None);
-}
 
-// Following the explanations on a shuffled 25×25 puzzle fills the grid with its solution; then
-// there is nothing left to explain.
-TEST(Explain, FollowingTheStepsFinishesAGameAndThenThereIsNothingToExplain) {
-  TPlayedGame g(5);
-  const std::size_t blanks = g.Open().size();
-  for (std::size_t step = 0; step < blanks; ++step) {
-    ASSERT_EQ(g.Game.Explain().messages.size(), 1u);
-    const std::vector<TMove> placement = g.Marked(TCellMark::Placement);
-    ASSERT_EQ(placement.size(), 1u) << "step " << step;
-    g.Game.ApplyMove({placement[0].column, placement[0].row, g.Answer(placement[0])});
-  }
+  for (const TMove& move : open) g.Game.ApplyMove(move);
   ASSERT_TRUE(g.Game.IsComplete());
-  const TOutcome out = g.Game.Explain();
+  out = g.Game.Explain();
   ASSERT_EQ(out.messages.size(), 1u);
   EXPECT_EQ(out.messages[0],
             (TBilingual{"La griglia è completa e corretta: non resta niente da spiegare.",
                         "The grid is complete and correct: there is nothing left to explain."}));
-  EXPECT_TRUE(g.Unmarked());
+  EXPECT_FALSE(g.Game.HasMarks());
 }
 
 }  // namespace
