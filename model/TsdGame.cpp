@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "Explanation.h"
 #include "PuzzleCatalogue.h"
 #include "TsdRandom.h"
 
@@ -44,6 +46,22 @@ TOutcome Saying(const TBilingual& message) {
 
 bool ShowsPlayerGrid(GameState state) {
   return state == gsPuzzleView || state == gsPlaying;
+}
+
+TCellMark MarkOf(tsdtech::TCellRole role) {
+  switch (role) {
+    case tsdtech::TCellRole::Placement:
+      return TCellMark::Placement;
+    case tsdtech::TCellRole::Wrong:
+      return TCellMark::Wrong;
+    case tsdtech::TCellRole::Reason:
+      return TCellMark::Reason;
+    case tsdtech::TCellRole::Pattern:
+      return TCellMark::Pattern;
+    case tsdtech::TCellRole::Struck:
+      return TCellMark::Struck;
+  }
+  return TCellMark::None;
 }
 
 }  // namespace
@@ -86,6 +104,7 @@ bool TsdGame::InBoard(std::int32_t row, std::int32_t column) const {
 }
 
 void TsdGame::SetState(GameState state) {
+  ClearMarks();
   FGameState = state;
   if (state == gsPlaying) FTimerHidden = false;
 }
@@ -95,7 +114,7 @@ TStateView TsdGame::StateView() const {
   view.generate = !GameRunning();
   if (FGameState == gsEmpty) return view;
   view.play = view.toggleView = view.print = true;
-  view.hint = view.gamePanel = FGameState == gsPlaying;
+  view.hint = view.explain = view.gamePanel = FGameState == gsPlaying;
   view.contextMenu = true;
   view.playCaption = GameRunning() ? QuitCaption : PlayCaption;
   view.toggleCaption = ShowsPlayerGrid(FGameState) ? ShowSolution : ShowGame;
@@ -133,6 +152,7 @@ TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
   }
   cell.symbol = FPlayGrid[row][column];
   cell.conflict = FGameState == gsPlaying && FErrorMarking && HasConflict(row, column);
+  if (FMarked) cell.mark = FMarks[row][column];
   return cell;
 }
 
@@ -145,6 +165,8 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
   switch (number) {
     case 1:
       return TCommand::Help;
+    case 3:
+      return when(view.explain, TCommand::Explain);
     case 4:
       return when(view.hint, TCommand::Hint);
     case 5:
@@ -302,8 +324,9 @@ void TsdGame::ClearPlayerEntries() {
   }
 }
 
-TOutcome TsdGame::Hint() const {
+TOutcome TsdGame::Hint() {
   TOutcome outcome;
+  outcome.repaint = ClearMarks();
   const std::int32_t row = FCurrentRow;
   const std::int32_t column = FCurrentColumn;
   if (InBoard(row, column) && FGivenGrid[row][column] == ' ') {
@@ -315,12 +338,52 @@ TOutcome TsdGame::Hint() const {
   return outcome;
 }
 
+TOutcome TsdGame::Explain() {
+  TOutcome outcome;
+  outcome.repaint = ClearMarks();
+  if (FGameState != gsPlaying || !FBoard) return outcome;
+  const tsdtech::TExplanation e =
+      tsdtech::ExplainNextStep(FBoxSize, Symbols(), FGivenGrid, FPlayGrid, FSolutionGrid);
+  // The row, column or box named first, faintly; the cells themselves over it.
+  const std::int32_t side = Side();
+  for (const tsdtech::TMarkedUnit& unit : e.FUnits) {
+    for (std::int32_t k = 0; k < side; ++k) {
+      std::int32_t row = unit.FIndex;
+      std::int32_t column = k;
+      if (unit.FKind == tsdtech::TUnitKind::Column) std::swap(row, column);
+      if (unit.FKind == tsdtech::TUnitKind::Box) {
+        row = unit.FIndex / FBoxSize * FBoxSize + k / FBoxSize;
+        column = unit.FIndex % FBoxSize * FBoxSize + k % FBoxSize;
+      }
+      if (InBoard(row, column)) FMarks[row][column] = TCellMark::Unit;
+    }
+  }
+  for (const tsdtech::TMarkedCell& cell : e.FCells) {
+    if (!InBoard(cell.FRow, cell.FColumn)) continue;
+    TCellMark& mark = FMarks[cell.FRow][cell.FColumn];
+    mark = std::max(mark, MarkOf(cell.FRole));
+  }
+  FMarked = !e.FCells.empty() || !e.FUnits.empty();
+  outcome.repaint = outcome.repaint || FMarked;
+  outcome.messages.push_back({e.FTextIT, e.FTextEN});
+  outcome.focusGrid = true;
+  return outcome;
+}
+
+bool TsdGame::ClearMarks() {
+  if (!FMarked) return false;
+  for (auto& row : FMarks) row.fill(TCellMark::None);
+  FMarked = false;
+  return true;
+}
+
 TOutcome TsdGame::EnterSymbol(char ch) {
   return ApplyMove({FCurrentColumn, FCurrentRow, ch});
 }
 
 TOutcome TsdGame::ApplyMove(const TMove& move) {
   TOutcome outcome;
+  outcome.repaint = ClearMarks();
   if (FGameState != gsPlaying || !InBoard(move.row, move.column)) return outcome;
   SetCurrentCell(move.column, move.row);
   if (FGivenGrid[move.row][move.column] != ' ') return outcome;
@@ -339,9 +402,13 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
 }
 
 TOutcome TsdGame::KeyOnGrid(char ch) {
+  const bool unmarked = ClearMarks();
   switch (FGameState) {
-    case gsPlaying:
-      return ch != '\0' ? EnterSymbol(ch) : TOutcome{};
+    case gsPlaying: {
+      TOutcome outcome = ch != '\0' ? EnterSymbol(ch) : TOutcome{};
+      outcome.repaint = outcome.repaint || unmarked;
+      return outcome;
+    }
     case gsPlayingSolution:
       return Saying(BackReminder);
     case gsEmpty:
@@ -357,6 +424,8 @@ TOutcome TsdGame::MenuEntry(char ch) {
 }
 
 bool TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
+  // A click: the marks go (they exist only during a game, where the window repaints after it).
+  ClearMarks();
   if (FGameState != gsPlaying) return false;
   SetCurrentCell(column, row);
   return true;

@@ -2,6 +2,7 @@
 // between them, and what the window enables, shows and says in each. Plain C++, no Qt.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -63,14 +64,25 @@ struct TStateView {
   bool toggleView = false;   // ActToggleView
   bool print = false;        // ActPrint
   bool hint = false;         // ActSuggerisci
-  bool gamePanel = false;    // pnlGameOn: the clock, the two check boxes, the hint button
+  bool explain = false;      // ActSpiega
+  bool gamePanel = false;    // pnlGameOn: the clock, the two check boxes, hint and explain
   bool contextMenu = false;  // the grid's menu is built for the state and opens
   std::optional<TBilingual> playCaption;    // btnPlay; none: it keeps its caption
   std::optional<TBilingual> toggleCaption;  // btnToggleView; none: it keeps its caption
 };
 
 // What the function keys and the grid's menu items run.
-enum class TCommand { Help, Hint, Play, ToggleView, Print, ToggleMarking, ToggleTimer, Generate };
+enum class TCommand {
+  Help,
+  Hint,
+  Play,
+  ToggleView,
+  Print,
+  ToggleMarking,
+  ToggleTimer,
+  Generate,
+  Explain
+};
 
 // An item of the grid's context menu. Enter items carry the symbol they enter (a space clears);
 // the others run a command.
@@ -81,11 +93,24 @@ struct TMenuItem {
   char symbol = 0;
 };
 
+// Why an explanation of the next step tints a cell; the window gives each its own light colour.
+// Where a cell plays several parts, the later value here wins.
+enum class TCellMark : std::uint8_t {
+  None,
+  Unit,       // in a row, column or box the explanation names
+  Struck,     // loses candidates on the way to the placement
+  Pattern,    // a cell of a pair or triple, or where a locked symbol can still go
+  Reason,     // holds a symbol that makes the point
+  Placement,  // takes the explained symbol
+  Wrong,      // the player's entry that cannot be right
+};
+
 // What one cell of the grid shows.
 struct TCellView {
-  char symbol = ' ';      // a space shows nothing
-  bool given = false;     // blue bold rather than black
-  bool conflict = false;  // struck through: repeated in its row, column or box
+  char symbol = ' ';                 // a space shows nothing
+  bool given = false;                // blue bold rather than black
+  bool conflict = false;             // struck through: repeated in its row, column or box
+  TCellMark mark = TCellMark::None;  // the tint under the symbol
 };
 
 // Whole hours, and the minutes and seconds beyond them.
@@ -169,8 +194,17 @@ class TsdGame {
   TOutcome Quit();
   // Blanks every cell of the player's grid that is not a given.
   void ClearPlayerEntries();
-  // The solution's symbol of the current cell, unless it is a given.
-  TOutcome Hint() const;
+  // The solution's symbol of the current cell, unless it is a given. A key: the marks go.
+  TOutcome Hint();
+  // The next step a person would take on the player's grid (during a game, on the grid shown):
+  // a message, and the cells it talks about marked until the next key, click or entry. A wrong
+  // entry is named before anything else; a full, correct grid has nothing to explain.
+  TOutcome Explain();
+  // Takes the explanation's marks away; true when there were any (the grid needs a repaint). The
+  // window calls it for the keys and clicks it handles without the model; the model's own
+  // operations on a key, a click, an entry or a change of state call it themselves.
+  bool ClearMarks();
+  bool HasMarks() const { return FMarked; }
   // The entry rule at the current cell, then the completion check. Only during a game.
   TOutcome EnterSymbol(char ch);
   // The entry rule at the move's cell, which becomes the current cell. Only during a game.
@@ -209,4 +243,7 @@ class TsdGame {
   bool FTimerHidden = false;
   std::int32_t FCurrentColumn = 0;
   std::int32_t FCurrentRow = 0;
+  // The tints of the last explanation, [row][column]; FMarked while any is set.
+  std::array<std::array<TCellMark, MaxSide>, MaxSide> FMarks{};
+  bool FMarked = false;
 };

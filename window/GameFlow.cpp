@@ -55,6 +55,10 @@ void TfrmSudoku::ActSuggerisciExecute() {
   Process(FGame.Hint());
 }
 
+void TfrmSudoku::ActSpiegaExecute() {
+  Process(FGame.Explain());
+}
+
 void TfrmSudoku::ApplyState() {
   const TStateView view = FGame.StateView();
   FollowGridName();
@@ -63,6 +67,7 @@ void TfrmSudoku::ApplyState() {
   ui->ActToggleView->setEnabled(false);
   ui->ActPlay->setEnabled(false);
   ui->ActSuggerisci->setEnabled(false);
+  ui->ActSpiega->setEnabled(false);
   if (!ui->Clock1->isHidden()) ui->Clock1->hide();
   ui->pnlGameOn->hide();
   ui->cbg1->setEnabled(false);
@@ -88,6 +93,7 @@ void TfrmSudoku::ApplyState() {
   if (view.toggleView) ui->ActToggleView->setEnabled(true);
   if (view.play) ui->ActPlay->setEnabled(true);
   if (view.hint) ui->ActSuggerisci->setEnabled(true);
+  if (view.explain) ui->ActSpiega->setEnabled(true);
   // Before the first puzzle there is no menu to build and no grid to paint.
   if (!view.contextMenu) return;
 

@@ -23,6 +23,28 @@ const QColor EntryColour(0, 0, 0);
 const QColor MarkColour(255, 0, 0);
 const QColor BoxLineColour(0, 0, 0);
 
+// The light backgrounds of an explanation's marks (TCellMark), pale enough that blue givens,
+// black entries and the red marks stay as readable as on white.
+QColor MarkTint(TCellMark mark) {
+  switch (mark) {
+    case TCellMark::None:
+      break;
+    case TCellMark::Unit:
+      return {238, 238, 238};  // light grey
+    case TCellMark::Struck:
+      return {228, 214, 242};  // lavender
+    case TCellMark::Pattern:
+      return {188, 218, 255};  // light blue
+    case TCellMark::Reason:
+      return {255, 232, 150};  // light amber
+    case TCellMark::Placement:
+      return {170, 234, 170};  // light green
+    case TCellMark::Wrong:
+      return {255, 182, 182};  // light red
+  }
+  return CellColour;
+}
+
 struct TGridSizes {
   int extraColWidth;   // default column width = font size + this
   int extraRowHeight;  // default row height = font size + this
@@ -168,9 +190,9 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   const int right = rect.left() + rect.width();   // first column outside the cell
   const int bottom = rect.top() + rect.height();  // first row outside the cell
 
-  canvas.fillRect(rect, CellColour);
-
   const TCellView cell = FGame.CellView(row, column);
+  canvas.fillRect(rect, MarkTint(cell.mark));
+
   const bool given = cell.given;
   QFont font = canvas.font();
   font.setBold(given);

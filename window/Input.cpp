@@ -60,6 +60,9 @@ QAction* AddActionItem(QMenu* menu, const QString& caption, QAction* action) {
 
 bool TfrmSudoku::PreviewKey(const QKeyEvent& key) {
   const int keyCode = TKeyCodes::FromEvent(key);
+  // The next key ends an explanation's marks; Shift or Ctrl pressed on its own is only the start
+  // of one.
+  if (!IsModifierAlone(keyCode)) ClearMarks();
   if (FormKeyDown(keyCode, key.modifiers())) return true;
   // A key the window does not take goes on to the focused control; the grid's reaction comes
   // first, then the grid's own handling (the arrows move the current cell).
@@ -102,7 +105,14 @@ void TfrmSudoku::RunCommand(TCommand command) {
     case TCommand::Generate:
       ActGeneraExecute();
       break;
+    case TCommand::Explain:
+      ActSpiegaExecute();
+      break;
   }
+}
+
+void TfrmSudoku::ClearMarks() {
+  if (FGame.ClearMarks() && !ui->sg1->isHidden()) ui->sg1->viewport()->update();
 }
 
 void TfrmSudoku::sg1KeyDown(int keyCode) {

@@ -41,6 +41,7 @@ const TCaption Captions[] = {
     {"ActToggleView", -1, {"Visualizza soluzione", "Show solution"}},
     {"ActPlay", -1, {"Gioca", "Play [F5]"}},
     {"ActSuggerisci", -1, HintCaption},
+    {"ActSpiega", -1, {"Spiega [F3]", "Explain [F3]"}},
     {"ActHelp", -1, {"Guida [F1]", "Help [F1]"}},
 };
 

@@ -101,6 +101,7 @@ void TfrmSudoku::BindControls() {
   connect(ui->ActToggleView, &QAction::triggered, this, [this] { ActToggleViewExecute(); });
   connect(ui->ActPrint, &QAction::triggered, this, [this] { ActPrintExecute(); });
   connect(ui->ActSuggerisci, &QAction::triggered, this, [this] { ActSuggerisciExecute(); });
+  connect(ui->ActSpiega, &QAction::triggered, this, [this] { ActSpiegaExecute(); });
   connect(ui->ActHelp, &QAction::triggered, this, [this] { ActHelpExecute(); });
 
   // The grid paints from the model and tells it where the current cell went; its keys reach the
@@ -208,6 +209,9 @@ void TfrmSudoku::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmSudoku::eventFilter(QObject* watched, QEvent* event) {
+  // Every press of a mouse button in the window ends an explanation's marks, before the click
+  // does whatever it does (the Explain button then marks anew).
+  if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress) ClearMarks();
   // While a menu is open, or a control holds the keyboard, keys are theirs.
   if (watched == windowHandle() && event->type() == QEvent::KeyPress &&
       !QApplication::activePopupWidget() && !QWidget::keyboardGrabber()) {

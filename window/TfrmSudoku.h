@@ -91,6 +91,9 @@ class TfrmSudoku : public QWidget {
   void ActToggleViewExecute();
   void ActPlayExecute();
   void ActSuggerisciExecute();
+  void ActSpiegaExecute();
+  // A key or click the window handles without the model takes an explanation's marks away.
+  void ClearMarks();
   void ApplyState();
 
   // ---- Printing

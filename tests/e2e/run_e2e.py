@@ -480,10 +480,11 @@ def type_into_open_cell(game, before, symbol, move="Right"):
     fail(f"no open cell took '{symbol}'")
 
 
-def main():
+def main(play=scenario):
+    """Runs `play(binary)` on a fresh Xvfb; other end-to-end scripts hand in their own scenario."""
     global DISPLAY, STEP
     if len(sys.argv) != 2:
-        print("usage: run_e2e.py PATH/TO/tessamond", file=sys.stderr)
+        print(f"usage: {os.path.basename(sys.argv[0])} PATH/TO/tessamond", file=sys.stderr)
         return 2
     binary = os.path.abspath(sys.argv[1])
     missing = [tool for tool in ("Xvfb", "xdotool", "xwininfo", "import", "compare", "setxkbmap")
@@ -513,7 +514,7 @@ def main():
         DISPLAY = f":{number}"
         log(f"Xvfb on {DISPLAY}")
         run(["setxkbmap", "us"])
-        scenario(binary)
+        play(binary)
     except (Failure, subprocess.TimeoutExpired) as error:
         print(f"e2e: FAILED: {error}", file=sys.stderr)
         print(f"e2e: screenshots and logs kept in {WORK}", file=sys.stderr)

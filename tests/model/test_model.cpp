@@ -59,8 +59,8 @@ TEST(Game, StartsEmptyWithOnlyGenerate) {
   EXPECT_FALSE(g.Game.GridSetUp());
   const TStateView view = g.Game.StateView();
   EXPECT_TRUE(view.generate);
-  EXPECT_FALSE(view.play || view.toggleView || view.print || view.hint || view.gamePanel ||
-               view.contextMenu || view.playCaption || view.toggleCaption);
+  EXPECT_FALSE(view.play || view.toggleView || view.print || view.hint || view.explain ||
+               view.gamePanel || view.contextMenu || view.playCaption || view.toggleCaption);
   EXPECT_TRUE(g.Game.ContextMenu().empty());
 }
 
@@ -272,10 +272,12 @@ TEST_P(StateTable, EnablesShowsAndCaptions) {
   EXPECT_EQ(menu, row.menuEnglish);
   // The function keys follow the same table.
   EXPECT_EQ(g.Game.FunctionKey(4).has_value(), row.hint);
+  EXPECT_EQ(view.explain, row.hint);  // explaining is a hint too: only on the grid in play
+  EXPECT_EQ(g.Game.FunctionKey(3).has_value(), row.hint);
   EXPECT_EQ(g.Game.FunctionKey(9).has_value(), row.gamePanel);
   EXPECT_EQ(g.Game.FunctionKey(10).has_value(), row.generate);
   for (int key : {1, 5, 6, 7, 8}) EXPECT_TRUE(g.Game.FunctionKey(key)) << "F" << key;
-  for (int key : {2, 3, 11}) EXPECT_FALSE(g.Game.FunctionKey(key)) << "F" << key;
+  for (int key : {2, 11}) EXPECT_FALSE(g.Game.FunctionKey(key)) << "F" << key;
 }
 
 const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};
@@ -614,6 +616,123 @@ TEST(Game, ClosingFreesTheBoard) {
   g.Game.Close();
   EXPECT_EQ(g.Game.Board(), nullptr);
   EXPECT_FALSE(g.Game.HasConflict(0, 0));
+}
+
+// ---- Explaining the next step (F3)
+
+// A game in play on the shipped catalogue, where the explanations always find a step.
+struct TPlayedGame {
+  TFakeClock Clock;
+  TsdGame Game{BuiltInPuzzles(), Clock};
+  explicit TPlayedGame(int boxSize) {
+    Game.Start();
+    Game.Generate(boxSize - 3, 0);
+    Game.Play();
+  }
+  // The cells carrying the mark, row by row; any mark at all for TCellMark::None.
+  std::vector<TMove> Marked(TCellMark mark) const {
+    std::vector<TMove> cells;
+    for (int row = 0; row < MaxSide; ++row)
+      for (int column = 0; column < MaxSide; ++column) {
+        const TCellMark m = Game.CellView(row, column).mark;
+        if (mark == TCellMark::None ? m != mark : m == mark) cells.push_back({column, row, ' '});
+      }
+    return cells;
+  }
+  // Whether the row (0), column (1) or box (2) through the cell is tinted all along.
+  bool UnitMarked(const TMove& at, int unit) const {
+    const int box = Game.BoxSize();
+    for (int k = 0; k < Game.Side(); ++k) {
+      const int row = unit == 0 ? at.row : unit == 1 ? k : at.row / box * box + k / box;
+      const int column = unit == 0 ? k : unit == 1 ? at.column : at.column / box * box + k % box;
+      if (Game.CellView(row, column).mark == TCellMark::None) return false;
+    }
+    return true;
+  }
+};
+
+// Every key, click and entry the model hears of takes the marks away, as does a change of state
+// and the window's own keys and clicks.
+TEST(Explain, MarksTheStepUntilTheNextKeyClickOrEntry) {
+  const struct {
+    const char* name;
+    void (*act)(TsdGame&, const TMove& open);
+  } operations[] = {
+      {"arrow key", [](TsdGame& g, const TMove&) { g.KeyOnGrid('\0'); }},
+      {"entry",
+       [](TsdGame& g, const TMove& o) {
+         g.ApplyMove({o.column, o.row, '5'});
+       }},
+      {"menu delete", [](TsdGame& g, const TMove&) { g.MenuEntry(' '); }},
+      {"right click", [](TsdGame& g, const TMove& o) { g.PointAtCell(o.column, o.row); }},
+      {"hint", [](TsdGame& g, const TMove&) { g.Hint(); }},
+      {"show solution", [](TsdGame& g, const TMove&) { g.ToggleView(); }},
+      {"the window's key or click", [](TsdGame& g, const TMove&) { g.ClearMarks(); }},
+  };
+  for (const auto& op : operations) {
+    SCOPED_TRACE(op.name);
+    TPlayedGame g(3);
+    const TCharGrid before = g.Game.PlayGrid();
+    const TOutcome out = g.Game.Explain();
+    ASSERT_EQ(out.messages.size(), 1u);
+    EXPECT_TRUE(out.repaint && out.focusGrid);
+    // One placement, on an open cell, of the symbol the text names, in a row, column or box
+    // tinted all along; the symbols that make the point beside it; the grid itself untouched.
+    const std::vector<TMove> placement = g.Marked(TCellMark::Placement);
+    ASSERT_EQ(placement.size(), 1u);
+    EXPECT_EQ(g.Game.PlayGrid()[placement[0].row][placement[0].column], ' ');
+    const std::string symbol(1, g.Game.SolutionGrid()[placement[0].row][placement[0].column]);
+    EXPECT_NE(out.messages[0].english.find(" " + symbol + " "), std::string::npos);
+    EXPECT_NE(out.messages[0].italian, out.messages[0].english);
+    EXPECT_TRUE(g.UnitMarked(placement[0], 0) || g.UnitMarked(placement[0], 1) ||
+                g.UnitMarked(placement[0], 2));
+    EXPECT_FALSE(g.Marked(TCellMark::Reason).empty());
+    EXPECT_TRUE(g.Game.PlayGrid() == before);
+
+    op.act(g.Game, placement[0]);
+    EXPECT_TRUE(g.Marked(TCellMark::None).empty() && !g.Game.HasMarks());
+    EXPECT_FALSE(g.Game.ClearMarks());  // nothing left to clear: no repaint asked for
+  }
+  // Outside a game there is nothing to explain, and nothing is said.
+  for (const GameState state : {gsEmpty, gsPuzzleView, gsSolutionView, gsPlayingSolution}) {
+    TGame g;
+    g.Reach(state);
+    EXPECT_TRUE(g.Game.Explain().messages.empty());
+    EXPECT_FALSE(g.Game.HasMarks());
+  }
+}
+
+TEST(Explain, AWrongEntryFirstAndNothingOnAFullCorrectGrid) {
+  TPlayedGame g(4);
+  std::vector<TMove> open;
+  for (int row = 0; row < 16; ++row)
+    for (int column = 0; column < 16; ++column)
+      if (g.Game.GivenGrid()[row][column] == ' ')
+        open.push_back({column, row, g.Game.SolutionGrid()[row][column]});
+  // A right entry first, then a wrong one in the last open cell, where no step would look.
+  g.Game.ApplyMove(open.front());
+  TMove wrong = open.back();
+  wrong.symbol = wrong.symbol == 'A' ? 'B' : 'A';
+  g.Game.ApplyMove(wrong);
+  TOutcome out = g.Game.Explain();
+  ASSERT_EQ(out.messages.size(), 1u);
+  const std::string where = std::string("The ") + wrong.symbol + " in row " +
+                            std::to_string(wrong.row + 1) + ", column " +
+                            std::to_string(wrong.column + 1) + " cannot be right: ";
+  EXPECT_EQ(out.messages[0].english.rfind(where, 0), 0u) << out.messages[0].english;
+  const std::vector<TMove> marked = g.Marked(TCellMark::Wrong);
+  ASSERT_EQ(marked.size(), 1u);
+  EXPECT_EQ(std::pair(marked[0].row, marked[0].column), std::pair(wrong.row, wrong.column));
+  EXPECT_TRUE(g.Marked(TCellMark::Placement).empty());
+
+  for (const TMove& move : open) g.Game.ApplyMove(move);
+  ASSERT_TRUE(g.Game.IsComplete());
+  out = g.Game.Explain();
+  ASSERT_EQ(out.messages.size(), 1u);
+  EXPECT_EQ(out.messages[0],
+            (TBilingual{"La griglia è completa e corretta: non resta niente da spiegare.",
+                        "The grid is complete and correct: there is nothing left to explain."}));
+  EXPECT_FALSE(g.Game.HasMarks());
 }
 
 }  // namespace

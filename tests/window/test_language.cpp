@@ -42,6 +42,7 @@ const TCaption Captions[] = {
     {"ActToggleView", -2, "Visualizza soluzione", "Show solution"},
     {"ActPlay", -2, "Gioca", "Play [F5]"},
     {"ActSuggerisci", -2, "Suggerimento! [F4]", "Hint! [F4]"},
+    {"ActSpiega", -2, "Spiega [F3]", "Explain [F3]"},
     {"ActHelp", -2, "Guida [F1]", "Help [F1]"},
 };
 

@@ -184,6 +184,8 @@ class TMonkey {
         {"ActToggleView", W.Action("ActToggleView")->isEnabled(), installed},
         {"ActPlay", W.Action("ActPlay")->isEnabled(), installed},
         {"ActSuggerisci", W.Action("ActSuggerisci")->isEnabled(), state == gsPlaying},
+        {"ActSpiega", W.Action("ActSpiega")->isEnabled(), state == gsPlaying},
+        {"explanation marks outside a game", W.Game().HasMarks() && state != gsPlaying, false},
         {"ActHelp", W.Action("ActHelp")->isEnabled(), true},
         {"pnlGameOn visible", W.Find("pnlGameOn")->isVisibleTo(form), state == gsPlaying},
         {"Clock1 visible", W.Find("Clock1")->isVisibleTo(form),
@@ -275,8 +277,9 @@ class TMonkey {
   }
 
   void PressFunctionKey() {
-    static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6,
-                                              Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F10};
+    static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F3, Qt::Key_F4,
+                                              Qt::Key_F5, Qt::Key_F6, Qt::Key_F7,
+                                              Qt::Key_F8, Qt::Key_F9, Qt::Key_F10};
     const Qt::Key key = PickFrom(keys);
     Press(key, Pick(5) == 0 ? RandomModifiers() : Qt::NoModifier,
           QStringLiteral("F%1").arg(int(key) - int(Qt::Key_F1) + 1));
