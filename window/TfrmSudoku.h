@@ -16,6 +16,8 @@ class QKeyEvent;
 class QMenu;
 class QPainter;
 class QPrinter;
+class QUrl;
+class QScrollArea;
 
 namespace Ui {
 class TfrmSudoku;
@@ -57,6 +59,11 @@ class TfrmSudoku : public QWidget {
 
  private:
   void BindControls();
+  // Puts the window's content in a scroll area, which shows bars only when the window is smaller
+  // than the content's minimum (a small or scaled screen).
+  void MakeContentScrollable();
+  // The emblem and the help glyph drawn for the window's device-pixel ratio.
+  void ShowPictures();
   // Carries out what a model operation asks of the window.
   void Process(const TOutcome& outcome);
   void ShowMessage(const QString& text);
@@ -107,9 +114,21 @@ class TfrmSudoku : public QWidget {
   // The controls, actions and menu, by their names (sg1, cbg1, ActGenera, popm1, ...).
   Ui::TfrmSudoku* ui;
   QMenu* popm1 = nullptr;
+  // The scroll area that fills the window, and its content: every band and panel of the layout.
+  QScrollArea* scrClient = nullptr;
+  QWidget* pnlClient = nullptr;
   std::int32_t FBoxLineWidth = 3;
   std::function<QImage()> FWaterMark;
   QString FHelpDir;
   bool FShown = false;
+  // Set once the window has been given its first place; later sizes keep its centre.
+  bool FPlaced = false;
+  // The window manager's frame is known from the window's first exposure on; before it, the frame
+  // is guessed, and the window is sized again for `FSizedFor` once it is known.
+  bool FFrameKnown = false;
+  bool FFrameGuessed = false;
+  std::int32_t FSizedFor = 3;
+  // The device-pixel ratio the pictures were last drawn for.
+  qreal FPictureRatio = 0;
   bool FMenuAutoPopup = false;
 };
