@@ -175,7 +175,9 @@ void TfrmSudoku::BindControls() {
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
   connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
-    if (FServices.urls) FServices.urls->Open(this, QUrl(ui->cxHyperLinkEdit2->text()));
+    OpenInBrowser(QUrl(ui->cxHyperLinkEdit2->text()),
+                  {"Impossibile avviare un browser. La pagina si trova all'indirizzo:",
+                   "No web browser could be started. The page is at:"});
   });
 
   ui->Clock1->SetTimeService(FServices.time);

@@ -80,7 +80,8 @@ class TfrmSudoku : public QWidget {
   // The key preview: every key pressed in the window, once, before the focused control; true
   // when the window took it.
   bool PreviewKey(const QKeyEvent& key);
-  bool FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers);
+  // autoRepeat: the key is held down and this press is a repeat of an earlier one.
+  bool FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
   void RunCommand(TCommand command);
   void sg1KeyDown(int keyCode);
   void sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos);
@@ -107,6 +108,9 @@ class TfrmSudoku : public QWidget {
   // ---- Help
   void ActHelpExecute();
   void showHelp(int page);
+  // Opens an address in the browser; when no browser could be started, tells the player so,
+  // followed by the address (a file's full path).
+  void OpenInBrowser(const QUrl& url, const TBilingual& noBrowser);
 
   TServices FServices;
   TServiceClock FClock;

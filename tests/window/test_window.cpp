@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -384,6 +385,117 @@ class TestWindow : public QObject {
     // Focus back on the grid, when it is shown.
     QCOMPARE(w.Grid()->hasFocus(), state != int(gsEmpty));
     QCOMPARE(int(w.Game().State()), state);
+  }
+
+  // Without a browser, help and the link say where their page is, in the interface language.
+  void noBrowserSaysWhereThePageIs_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("opening");
+    QTest::newRow("EN") << "EN"
+                        << "start-en.html"
+                        << "No web browser could be started.";
+    QTest::newRow("IT") << "IT"
+                        << "start-it.html"
+                        << "Impossibile avviare un browser.";
+  }
+  void noBrowserSaysWhereThePageIs() {
+    QFETCH(QString, language);
+    QFETCH(QString, page);
+    QFETCH(QString, opening);
+    TWindow w;
+    QTemporaryDir dir;
+    w.Form->SetHelpDir(dir.path() + QStringLiteral("/../") + QFileInfo(dir.path()).fileName());
+    UILanguage = language;
+    w.Press(Qt::Key_F1);
+    QCOMPARE(w.Messages(), QStringList());  // a browser was started
+    w.Fakes.Urls.Succeeds = false;
+    w.Press(Qt::Key_F1);
+    auto* link = w.Find<QLineEdit>("cxHyperLinkEdit2");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(w.Messages().size(), 2);
+    // The page's full path, cleaned, on a line of its own.
+    const QString path = QDir::toNativeSeparators(QDir(dir.path()).filePath(page));
+    QVERIFY2(w.Messages()[0].startsWith(opening) && w.Messages()[0].endsWith("\n" + path),
+             qPrintable(w.Messages()[0]));
+    QVERIFY2(w.Messages()[1].startsWith(opening) && w.Messages()[1].endsWith("\n" + link->text()),
+             qPrintable(w.Messages()[1]));
+  }
+
+  // A held key repeats; the keys that open a window or a box act once per press, the others on
+  // every repeat.
+  void heldKeysThatOpenAWindowActOncePerPress_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("actsPerHold");  // a press and four repeats
+    QTest::newRow("F1 help") << int(Qt::Key_F1) << 1;
+    QTest::newRow("F4 hint") << int(Qt::Key_F4) << 1;
+    QTest::newRow("F5 quit question") << int(Qt::Key_F5) << 1;
+    QTest::newRow("F7 print") << int(Qt::Key_F7) << 1;
+    QTest::newRow("F8 marking") << int(Qt::Key_F8) << 5;
+  }
+  void heldKeysThatOpenAWindowActOncePerPress() {
+    QFETCH(int, key);
+    QFETCH(int, actsPerHold);
+    TWindow w;
+    w.Reach(gsPlaying);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Fakes.PrintDialog.Confirm = false;
+    w.Fakes.Confirm.Script = {TConfirmAnswer::No, TConfirmAnswer::No, TConfirmAnswer::No};
+    int markings = 0;
+    connect(w.Find<QCheckBox>("cbxControllo"), &QCheckBox::toggled, [&] { ++markings; });
+    // The window system repeats a held key as releases and presses marked as repeats.
+    auto hold = [&] {
+      for (int i = 0; i < 5; ++i) {
+        if (i > 0) {
+          QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+          QApplication::sendEvent(w.Form->windowHandle(), &up);
+        }
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, QString(), i > 0);
+        QApplication::sendEvent(w.Form->windowHandle(), &down);
+      }
+      QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+      QApplication::sendEvent(w.Form->windowHandle(), &up);
+    };
+    hold();
+    hold();
+    const int acts = int(w.Fakes.Urls.Opened.size()) + int(w.Messages().size()) +
+                     int(w.Fakes.Confirm.Asked.size()) + w.Fakes.PrintDialog.Calls + markings;
+    QCOMPARE(acts, 2 * actsPerHold);
+    QCOMPARE(w.Game().State(), gsPlaying);
+    QCOMPARE(w.Play(open), ' ');  // no repeat reached the grid
+  }
+
+  // "+" and "-" leave the focus on the grid: the selection mark stays, the next symbols go into
+  // the grid and Space clears the cell; the keyboard still reaches them with Tab.
+  void sizeButtonsLeaveTheFocusWhereItWas() {
+    TWindow w;
+    w.Reach(gsPlaying);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    const int points = w.Grid()->font().pointSize();
+    for (const char* button : {"btnFontPiu", "btnFontMeno", "btnFontPiu"})
+      QTest::mouseClick(w.Find(button), Qt::LeftButton);
+    QCOMPARE(w.Grid()->font().pointSize(), points + 1);
+    QVERIFY(w.Grid()->hasFocus());
+    const QImage cell =
+        w.Grid()->viewport()->grab().toImage().copy(w.Grid()->CellRect(open.x(), open.y()));
+    int red = 0;
+    for (int y = 0; y < cell.height(); ++y)
+      for (int x = 0; x < cell.width(); ++x) red += cell.pixelColor(x, y) == QColor(255, 0, 0);
+    QVERIFY(red > 0);
+    w.Press(Qt::Key_3);
+    QCOMPARE(w.Play(open), '3');
+    w.Press(Qt::Key_Space);
+    QCOMPARE(w.Play(open), ' ');
+    QCOMPARE(w.Grid()->font().pointSize(), points + 1);
+    w.Find("cbxHideTimer")->setFocus();
+    w.Press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Find("btnFontPiu"));
+    w.Press(Qt::Key_Space);
+    QCOMPARE(w.Grid()->font().pointSize(), points + 2);
+    w.Press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Find("btnFontMeno"));
   }
 
   // The pages ship beside the program: all six, in their language, linking only to each other.
