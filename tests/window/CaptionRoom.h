@@ -4,96 +4,68 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
+#include <type_traits>
 
-namespace caption_room {
-
-// The controls fill in their style options themselves; these open that up to the test.
-struct TPush : QPushButton {
-  static void Init(const QPushButton* b, QStyleOptionButton* o) {
-    (b->*&TPush::initStyleOption)(o);
-  }
-};
-struct TCheck : QCheckBox {
-  static void Init(const QCheckBox* b, QStyleOptionButton* o) { (b->*&TCheck::initStyleOption)(o); }
-};
-struct TRadio : QRadioButton {
-  static void Init(const QRadioButton* b, QStyleOptionButton* o) {
-    (b->*&TRadio::initStyleOption)(o);
-  }
-};
-struct TGroup : QGroupBox {
-  static void Init(const QGroupBox* g, QStyleOptionGroupBox* o) {
-    (g->*&TGroup::initStyleOption)(o);
+// The rectangle the style gives to a part of a control, from the options the control fills in
+// for itself only.
+template <typename TControl, typename TOption>
+struct TStyleRect : TControl {
+  template <typename TPart>
+  static QRect Of(const TControl* c, TPart part) {
+    TOption o;
+    (c->*&TStyleRect::initStyleOption)(&o);
+    if constexpr (std::is_same_v<TOption, QStyleOptionGroupBox>)
+      return c->style()->subControlRect(QStyle::CC_GroupBox, &o, part, c);
+    else
+      return c->style()->subElementRect(part, &o, c);
   }
 };
 
-// The width of the widest line.
-inline int TextWidth(const QFontMetrics& metrics, const QString& text) {
-  int width = 0;
-  for (const QString& line : text.split(QLatin1Char('\n')))
-    width = std::max(width, metrics.horizontalAdvance(line));
-  return width;
-}
-
-}  // namespace caption_room
-
-// Every control shown in `form` whose caption is wider than the room its control gives it, as
-// "name "caption": needs N, has M".
+// Every control shown in `form` whose caption (its widest line) is wider than the room its control
+// gives it, as "name "caption": needs N, has M".
 inline QStringList CaptionsThatDoNotFit(const QWidget& form) {
-  using namespace caption_room;
   QStringList tooWide;
-  for (const QWidget* control : form.findChildren<QWidget*>()) {
-    if (!control->isVisibleTo(&form)) continue;
-    const QStyle* style = control->style();
+  for (const QWidget* c : form.findChildren<QWidget*>()) {
+    if (!c->isVisibleTo(&form)) continue;
     QString text;
-    int needs = 0;
     int has = 0;
-    if (auto* push = qobject_cast<const QPushButton*>(control)) {
-      QStyleOptionButton o;
-      TPush::Init(push, &o);
-      text = push->text();
-      needs = TextWidth(push->fontMetrics(), text);
-      // The style sets an icon 4 pixels before its text.
-      if (!push->icon().isNull()) needs += push->iconSize().width() + 4;
-      has = style->subElementRect(QStyle::SE_PushButtonContents, &o, push).width();
-    } else if (auto* check = qobject_cast<const QCheckBox*>(control)) {
-      QStyleOptionButton o;
-      TCheck::Init(check, &o);
-      text = check->text();
-      needs = TextWidth(check->fontMetrics(), text);
-      has = style->subElementRect(QStyle::SE_CheckBoxContents, &o, check).width();
-    } else if (auto* radio = qobject_cast<const QRadioButton*>(control)) {
-      QStyleOptionButton o;
-      TRadio::Init(radio, &o);
+    int needs = -1;  // measured from the text, unless the style measured it
+    if (auto* b = qobject_cast<const QPushButton*>(c)) {
+      text = b->text();
+      has = TStyleRect<QPushButton, QStyleOptionButton>::Of(b, QStyle::SE_PushButtonContents)
+                .width() -
+            (b->icon().isNull() ? 0 : b->iconSize().width() + 4);  // an icon, 4 pixels before
+    } else if (auto* box = qobject_cast<const QCheckBox*>(c)) {
+      text = box->text();
+      has = TStyleRect<QCheckBox, QStyleOptionButton>::Of(box, QStyle::SE_CheckBoxContents).width();
+    } else if (auto* radio = qobject_cast<const QRadioButton*>(c)) {
       text = radio->text();
-      needs = TextWidth(radio->fontMetrics(), text);
-      has = style->subElementRect(QStyle::SE_RadioButtonContents, &o, radio).width();
-    } else if (auto* label = qobject_cast<const QLabel*>(control)) {
+      has = TStyleRect<QRadioButton, QStyleOptionButton>::Of(radio, QStyle::SE_RadioButtonContents)
+                .width();
+    } else if (auto* label = qobject_cast<const QLabel*>(c)) {
       text = label->text();
-      needs = TextWidth(label->fontMetrics(), text);
       has = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
-    } else if (auto* group = qobject_cast<const QGroupBox*>(control)) {
-      QStyleOptionGroupBox o;
-      TGroup::Init(group, &o);
+    } else if (auto* group = qobject_cast<const QGroupBox*>(c)) {
+      // The style sizes the title by its own font: what lies beyond the box is cut off.
       text = group->title();
-      // The style places the title by its width; what of it lies outside the box is cut off.
-      const QRect title =
-          style->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, group);
-      needs = title.right() + 1;
       has = group->width();
+      needs =
+          TStyleRect<QGroupBox, QStyleOptionGroupBox>::Of(group, QStyle::SC_GroupBoxLabel).right() +
+          1;
     }
+    if (needs < 0)
+      for (const QString& line : text.split(QLatin1Char('\n')))
+        needs = std::max(needs, c->fontMetrics().horizontalAdvance(line));
     if (needs > has)
       tooWide << QStringLiteral("%1 \"%2\": needs %3, has %4")
-                     .arg(control->objectName(), text)
+                     .arg(c->objectName(), text)
                      .arg(needs)
                      .arg(has);
   }

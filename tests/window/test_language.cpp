@@ -6,12 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CaptionRoom.h"
 #include "Fakes.h"
 #include "Language.h"
 #include "TRadioGroup.h"
 #include "TfrmSudoku.h"
-#include "WindowDriver.h"
 
 namespace {
 
@@ -89,8 +87,6 @@ class TLanguageTest : public QObject {
   void NoItalianCaptionIsLeftOnScreenAfterStart();
   void NeutralTextsAreTheSameInBothLanguages();
   void BoundButtonsKeepOrFollowTheirActionsCaption();
-  void EveryCaptionFitsItsControl_data();
-  void EveryCaptionFitsItsControl();
 };
 
 // The first show switches to English; afterwards "IT" exactly gives Italian, any other code
@@ -165,28 +161,6 @@ void TLanguageTest::BoundButtonsKeepOrFollowTheirActionsCaption() {
   // ... while the hint button keeps the shorter caption it was given.
   action("ActSuggerisci")->setText(QStringLiteral("Suggerimento! [F4] "));
   QCOMPARE(button("cxButton1")->text(), QStringLiteral("Suggerimento!"));
-}
-
-// In both languages and every state (the play and view buttons change their captions with it, and
-// Generate its own once a puzzle exists), with the fonts the machine substitutes.
-void TLanguageTest::EveryCaptionFitsItsControl_data() {
-  QTest::addColumn<QString>("language");
-  QTest::addColumn<int>("state");
-  for (const char* language : {"IT", "EN"})
-    for (GameState state : {gsEmpty, gsPuzzleView, gsSolutionView, gsPlaying, gsPlayingSolution})
-      QTest::addRow("%s %d", language, int(state)) << QString(language) << int(state);
-}
-
-void TLanguageTest::EveryCaptionFitsItsControl() {
-  QFETCH(QString, language);
-  QFETCH(int, state);
-  TWindow w;
-  UILanguage = language;
-  w.Form->ApplyLanguage();
-  w.Reach(GameState(state));
-  QCOMPARE(int(w.Game().State()), state);
-  const QStringList tooWide = CaptionsThatDoNotFit(*w.Form);
-  QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TLanguageTest)
