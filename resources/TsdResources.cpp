@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <algorithm>
 #include <cstring>
 
 static void InitTessamondQrc() {
@@ -24,6 +25,23 @@ QImage TsdPicture(const QString& name) {
   // Left on, the reader would load every plugin to ask whether it reads "png" better.
   reader.setAutoDetectImageFormat(false);
   return reader.read();
+}
+
+QImage TsdPictureFor(const QString& name, const QSize& logicalSize, qreal ratio) {
+  ratio = std::max<qreal>(ratio, 1);
+  QImage picture;
+  if (ratio > 1) {
+    QString twice = name;
+    twice.insert(name.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    picture = TsdPicture(twice);
+  }
+  if (picture.isNull()) picture = TsdPicture(name);
+  if (picture.isNull()) return picture;
+  const QSize pixels(qRound(logicalSize.width() * ratio), qRound(logicalSize.height() * ratio));
+  if (picture.size() != pixels)
+    picture = picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  picture.setDevicePixelRatio(ratio);
+  return picture;
 }
 
 QIcon TsdAppIcon() {

@@ -13,6 +13,12 @@ void TsdInitResources();
 // image when there is no such picture.
 QImage TsdPicture(const QString& name);
 
+// A picture ("emblem.png", "help.png") for a screen of device-pixel ratio `ratio`, shown at
+// `logicalSize`: drawn from the 2× picture ("emblem@2x.png") when the ratio is above 1, scaled
+// smoothly (keeping its shape) to the pixels the screen shows when they differ, and marked with
+// the ratio.
+QImage TsdPictureFor(const QString& name, const QSize& logicalSize, qreal ratio);
+
 // The game's icon in the sizes a task bar or window switcher picks from.
 QIcon TsdAppIcon();
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStaticText>
 #include <QStyle>
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
+#include "WindowPlacement.h"
 #include "ui_TfrmSudoku.h"
 
 namespace {
@@ -117,45 +119,49 @@ void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
   //  - the size table;
   //  - the layout's minimum, where the table would clip a control (the header and the bottom band
   //    are wider than 598 pixels, and the right column is taller than 688 less the bands);
-  //  - room for every cell at the current font size, as far as the screen allows, so that a
-  //    25 × 25 grid needs no scrolling on a screen that can show it whole.
-  // pnlGrid takes whatever the window leaves beside the right column and between the bands.
+  //  - room for every cell at the current font size, so that a 25 × 25 grid needs no scrolling on
+  //    a screen that can show it whole.
+  // The screen's available area bounds them all: below the layout's minimum the window's content
+  // scrolls, and below the whole grid the grid does. pnlGrid takes whatever the window leaves
+  // beside the right column and between the bands.
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
-  if (QLayout* l = layout()) l->activate();
-  const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-  QSize size(std::max(sizes->windowWidth, minimum.width()),
-             std::max(WindowHeight, minimum.height()));
+  QWidget* content = pnlClient;
+  if (QLayout* l = content->layout()) l->activate();
 
   const TDrawGrid* grid = ui->sg1;
   const int side = boxSize * boxSize;
   const int fontSize = grid->font().pointSize();
   const int frame = 2 * grid->frameWidth();
-  const QSize whole(
-      side * (fontSize + sizes->extraColWidth + sizes->lineWidth) + frame + ui->pnlRight->width(),
-      side * (fontSize + sizes->extraRowHeight + sizes->lineWidth) + frame +
-          ui->pnlTopMain->height() + ui->Panel3->height());
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect();
-  if (screen) {
-    // Room for the window's frame, which is not known before the window is first shown.
-    const QSize decorations = (frameGeometry().size() - this->size()).expandedTo(QSize(16, 48));
-    size = size.expandedTo(whole.boundedTo(area.size() - decorations));
-  }
-  resize(size);
+  TWindowNeeds needs;
+  needs.table = QSize(sizes->windowWidth, WindowHeight);
+  needs.minimum = content->minimumSizeHint().expandedTo(content->minimumSize());
+  needs.aroundGrid = QSize(ui->pnlRight->width(), ui->pnlTopMain->height() + ui->Panel3->height());
+  needs.grid = QSize(side * (fontSize + sizes->extraColWidth + sizes->lineWidth) + frame,
+                     side * (fontSize + sizes->extraRowHeight + sizes->lineWidth) + frame);
+  needs.barExtent = grid->verticalScrollBar()->sizeHint().width();
 
-  if (!screen) return;
-  const QSize outer = frameGeometry().size().expandedTo(size);
-  if (!testAttribute(Qt::WA_Moved)) {
-    // Centred when the window is first sized; afterwards it stays where the user put it ...
-    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-         area.top() + std::max(0, (area.height() - outer.height()) / 2));
-  } else {
-    // ... unless growing pushed it past the screen's edge.
-    const QPoint at = frameGeometry().topLeft();
-    const int x = std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width()));
-    const int y = std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height()));
-    if (QPoint(x, y) != at) move(x, y);
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) {
+    resize(ClientSizeFor(needs, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
+    return;
   }
+  const QRect area = screen->availableGeometry();
+  // The window manager's frame is known once it has framed the window (none without a window
+  // manager); until then, room for a usual title bar and border.
+  QMargins decorations(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  FSizedFor = boxSize;
+  FFrameGuessed = !FFrameKnown && decorations.isNull();
+  if (FFrameGuessed) decorations = QMargins(8, 40, 8, 8);
+  const QSize client = ClientSizeFor(needs, area.size().shrunkBy(decorations));
+  // Centred when the window is first sized; afterwards it keeps its centre where the user put it,
+  // growing and shrinking evenly, and moves only as far as it takes to stay on the screen. The
+  // client area goes where the frame leaves it, so a guessed frame moves nothing on later sizes.
+  const TWindowPlace place = PlaceWindow(client, area, decorations,
+                                         FPlaced ? geometry().marginsAdded(decorations) : QRect());
+  FPlaced = true;
+  setGeometry(QRect(place.framePos + QPoint(decorations.left(), decorations.top()), place.client));
 }
 
 void TfrmSudoku::SetupGrid(std::int32_t boxSize) {

@@ -47,7 +47,19 @@ void TfrmSudoku::showHelp(int page) {
   const THelpPage& entry = HelpPages[page];
   const QString file = Tr(QString::fromLatin1(entry.italian), QString::fromLatin1(entry.english));
   const QString dir = FHelpDir.isEmpty() ? DefaultHelpDir() : FHelpDir;
-  FServices.urls->Open(this, QUrl::fromLocalFile(QDir(dir).filePath(file)));
+  OpenInBrowser(QUrl::fromLocalFile(QFileInfo(QDir(dir).filePath(file)).absoluteFilePath()),
+                {"Impossibile avviare un browser. Per leggere la guida, apri questa pagina nel tuo "
+                 "browser:",
+                 "No web browser could be started. To read the help, open this page in your "
+                 "browser:"});
+}
+
+void TfrmSudoku::OpenInBrowser(const QUrl& url, const TBilingual& noBrowser) {
+  if (!FServices.urls || FServices.urls->Open(this, url)) return;
+  // Without a browser the player can still get there by hand: say where the page is, in full.
+  const QString where =
+      url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+  ShowMessage(Tr(noBrowser) + QLatin1Char('\n') + where);
 }
 
 void TfrmSudoku::SetHelpDir(const QString& dir) {

@@ -47,6 +47,19 @@ bool IsModifierAlone(int keyCode) {
   }
 }
 
+bool OpensAWindow(TCommand command) {
+  switch (command) {
+    case TCommand::Help:
+    case TCommand::Print:
+    case TCommand::Hint:
+    case TCommand::Explain:
+    case TCommand::Play:
+      return true;
+    default:
+      return false;
+  }
+}
+
 QAction* AddActionItem(QMenu* menu, const QString& caption, QAction* action) {
   QAction* item = menu->addAction(caption);
   item->setEnabled(action->isEnabled());
@@ -63,18 +76,21 @@ bool TfrmSudoku::PreviewKey(const QKeyEvent& key) {
   // The next key ends an explanation's marks; Shift or Ctrl pressed on its own is only the start
   // of one.
   if (!IsModifierAlone(keyCode)) ClearMarks();
-  if (FormKeyDown(keyCode, key.modifiers())) return true;
+  if (FormKeyDown(keyCode, key.modifiers(), key.isAutoRepeat())) return true;
   // A key the window does not take goes on to the focused control; the grid's reaction comes
   // first, then the grid's own handling (the arrows move the current cell).
   if (focusWidget() == ui->sg1) sg1KeyDown(keyCode);
   return false;
 }
 
-bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers) {
+bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
   if (modifiers & BlockingModifiers) return false;
   if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F10) return false;
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;
+  // A held key repeats; a key that opens a window or a box (the browser, the print dialog, the
+  // hint, the explanation, the quit question) acts once per press, and its repeats are taken without effect.
+  if (autoRepeat && OpensAWindow(*command)) return true;
   RunCommand(*command);
   return true;
 }

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -74,16 +76,48 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
   // The version is the build's; the pictures are read as PNG, without asking every image plugin.
   setWindowTitle(windowTitle().arg(QLatin1String(TsdVersion)));
   ui->StaticText2->setText(ui->StaticText2->text().arg(QLatin1String(TsdVersion)));
-  ui->Image1->setPixmap(QPixmap::fromImage(TsdPicture(QStringLiteral("emblem.png"))));
-  ui->btnHelp->setIcon(QIcon(QPixmap::fromImage(TsdPicture(QStringLiteral("help.png")))));
+  ShowPictures();
   for (QWidget* band : {static_cast<QWidget*>(ui->pnlTopMain), static_cast<QWidget*>(ui->Panel3)})
     KeepControlsUnclipped(band);
+  MakeContentScrollable();
   BindControls();
   InstallScreenReaderSupport();
 }
 
 TfrmSudoku::~TfrmSudoku() {
   delete ui;
+}
+
+void TfrmSudoku::MakeContentScrollable() {
+  // Parented to the window first, so that the controls stay in the window while they move, and
+  // keep their tab order.
+  pnlClient = new QWidget(this);
+  pnlClient->setObjectName(QStringLiteral("pnlClient"));
+  pnlClient->setLayout(layout());  // takes the layout, and the bands and panels with it
+  scrClient = new QScrollArea(this);
+  scrClient->setObjectName(QStringLiteral("scrClient"));
+  scrClient->setFrameShape(QFrame::NoFrame);
+  scrClient->setFocusPolicy(Qt::NoFocus);
+  // The content follows the window's size down to its minimum, and scrolls below it.
+  scrClient->setWidgetResizable(true);
+  scrClient->setWidget(pnlClient);
+  // The game panel keeps its room while hidden, so that Play does not change what fits.
+  QSizePolicy gamePanel = ui->pnlGameOn->sizePolicy();
+  gamePanel.setRetainSizeWhenHidden(true);
+  ui->pnlGameOn->setSizePolicy(gamePanel);
+  auto* whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(scrClient);
+}
+
+void TfrmSudoku::ShowPictures() {
+  const qreal ratio = devicePixelRatioF();
+  if (ratio == FPictureRatio) return;
+  FPictureRatio = ratio;
+  ui->Image1->setPixmap(
+      QPixmap::fromImage(TsdPictureFor(QStringLiteral("emblem.png"), QSize(150, 60), ratio)));
+  ui->btnHelp->setIcon(QIcon(QPixmap::fromImage(
+      TsdPictureFor(QStringLiteral("help.png"), ui->btnHelp->iconSize(), ratio))));
 }
 
 void TfrmSudoku::BindControls() {
@@ -143,7 +177,9 @@ void TfrmSudoku::BindControls() {
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
   connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
-    if (FServices.urls) FServices.urls->Open(this, QUrl(ui->cxHyperLinkEdit2->text()));
+    OpenInBrowser(QUrl(ui->cxHyperLinkEdit2->text()),
+                  {"Impossibile avviare un browser. La pagina si trova all'indirizzo:",
+                   "No web browser could be started. The page is at:"});
   });
 
   ui->Clock1->SetTimeService(FServices.time);
@@ -199,7 +235,12 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   FShown = true;
   // Key preview: the window's own platform window sees every key pressed in it, once, before Qt
   // hands it to the focused control.
-  if (QWindow* platformWindow = windowHandle()) platformWindow->installEventFilter(this);
+  if (QWindow* platformWindow = windowHandle()) {
+    platformWindow->installEventFilter(this);
+    // Pictures drawn for the screen the window is on, also after it moved to another one.
+    connect(platformWindow, &QWindow::screenChanged, this, [this] { ShowPictures(); });
+  }
+  ShowPictures();
   FormShow();
 }
 
@@ -212,6 +253,13 @@ bool TfrmSudoku::eventFilter(QObject* watched, QEvent* event) {
   // Every press of a mouse button in the window ends an explanation's marks, before the click
   // does whatever it does (the Explain button then marks anew).
   if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress) ClearMarks();
+  // Once shown, the window has its frame (or none): the size worked out with a guessed frame is
+  // worked out again with the real one.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && !FFrameKnown &&
+      windowHandle()->isExposed()) {
+    FFrameKnown = true;
+    if (FFrameGuessed) SetWindowSizeFor(FSizedFor);
+  }
   // While a menu is open, or a control holds the keyboard, keys are theirs.
   if (watched == windowHandle() && event->type() == QEvent::KeyPress &&
       !QApplication::activePopupWidget() && !QWidget::keyboardGrabber()) {

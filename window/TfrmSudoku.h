@@ -16,6 +16,8 @@ class QKeyEvent;
 class QMenu;
 class QPainter;
 class QPrinter;
+class QUrl;
+class QScrollArea;
 
 namespace Ui {
 class TfrmSudoku;
@@ -57,6 +59,11 @@ class TfrmSudoku : public QWidget {
 
  private:
   void BindControls();
+  // Puts the window's content in a scroll area, which shows bars only when the window is smaller
+  // than the content's minimum (a small or scaled screen).
+  void MakeContentScrollable();
+  // The emblem and the help glyph drawn for the window's device-pixel ratio.
+  void ShowPictures();
   // Carries out what a model operation asks of the window.
   void Process(const TOutcome& outcome);
   void ShowMessage(const QString& text);
@@ -73,7 +80,8 @@ class TfrmSudoku : public QWidget {
   // The key preview: every key pressed in the window, once, before the focused control; true
   // when the window took it.
   bool PreviewKey(const QKeyEvent& key);
-  bool FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers);
+  // autoRepeat: the key is held down and this press is a repeat of an earlier one.
+  bool FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
   void RunCommand(TCommand command);
   void sg1KeyDown(int keyCode);
   void sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos);
@@ -103,6 +111,9 @@ class TfrmSudoku : public QWidget {
   // ---- Help
   void ActHelpExecute();
   void showHelp(int page);
+  // Opens an address in the browser; when no browser could be started, tells the player so,
+  // followed by the address (a file's full path).
+  void OpenInBrowser(const QUrl& url, const TBilingual& noBrowser);
 
   // ---- Screen readers
   // Names the grid's cells from the model; the constructor runs it.
@@ -122,9 +133,21 @@ class TfrmSudoku : public QWidget {
   // The controls, actions and menu, by their names (sg1, cbg1, ActGenera, popm1, ...).
   Ui::TfrmSudoku* ui;
   QMenu* popm1 = nullptr;
+  // The scroll area that fills the window, and its content: every band and panel of the layout.
+  QScrollArea* scrClient = nullptr;
+  QWidget* pnlClient = nullptr;
   std::int32_t FBoxLineWidth = 3;
   std::function<QImage()> FWaterMark;
   QString FHelpDir;
   bool FShown = false;
+  // Set once the window has been given its first place; later sizes keep its centre.
+  bool FPlaced = false;
+  // The window manager's frame is known from the window's first exposure on; before it, the frame
+  // is guessed, and the window is sized again for `FSizedFor` once it is known.
+  bool FFrameKnown = false;
+  bool FFrameGuessed = false;
+  std::int32_t FSizedFor = 3;
+  // The device-pixel ratio the pictures were last drawn for.
+  qreal FPictureRatio = 0;
   bool FMenuAutoPopup = false;
 };

@@ -4,7 +4,7 @@
 set -euo pipefail
 game=${1:-build/ci/shell/tessamond}
 out=$(cd "$(dirname "$0")" && pwd)
-display=:78
+display=${TESSAMOND_SHOT_DISPLAY:-:78}
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb' EXIT

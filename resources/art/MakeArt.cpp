@@ -1,6 +1,6 @@
-// Draws the three pictures of resources/art: the header emblem, the help glyph and the print
-// watermark. Run: QT_QPA_PLATFORM=offscreen tessamond-art <resources folder>; it rewrites
-// art/*.png.
+// Draws the pictures of resources/art: the header emblem and the help glyph, each also at twice the
+// size for scaled screens (emblem@2x.png, help@2x.png), and the print watermark. Run:
+// QT_QPA_PLATFORM=offscreen tessamond-art <resources folder>; it rewrites art/*.png.
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -16,15 +16,17 @@ const QColor Maroon(128, 0, 0);
 const QColor Gold(232, 184, 72);
 const QColor Cream(252, 246, 232);
 
-// 150×60, 24-bit: a small 3×3 board beside the word mark, on the header's maroon.
-QImage Emblem() {
-  QImage img(150, 60, QImage::Format_RGB888);
+// 150×60 times `scale`, 24-bit: a small 3×3 board beside the word mark, on the header's maroon.
+// Drawn in the coordinates of the 150×60 picture whatever the scale, so both sizes show the same.
+QImage Emblem(int scale) {
+  QImage img(150 * scale, 60 * scale, QImage::Format_RGB888);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QLinearGradient bg(0, 0, 0, 60);
   bg.setColorAt(0, QColor(158, 24, 24));
   bg.setColorAt(1, QColor(104, 0, 0));
-  p.fillRect(img.rect(), bg);
+  p.fillRect(QRect(0, 0, 150, 60), bg);
 
   // The tile: a cream square split into 3×3 cells, a diagonal of gold cells.
   const QRectF tile(7, 7, 46, 46);
@@ -77,12 +79,13 @@ QImage Emblem() {
   return img;
 }
 
-// 46×43 with transparency: a shaded blue disc with a white question mark.
-QImage HelpGlyph() {
-  QImage img(46, 43, QImage::Format_ARGB32);
+// 46×43 times `scale` with transparency: a shaded blue disc with a white question mark.
+QImage HelpGlyph(int scale) {
+  QImage img(46 * scale, 43 * scale, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF disc(4, 2.5, 38, 38);
   p.setPen(Qt::NoPen);
@@ -161,8 +164,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString dir = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/art/");
-  const bool ok = Save(Emblem(), dir + QStringLiteral("emblem.png")) &&
-                  Save(HelpGlyph(), dir + QStringLiteral("help.png")) &&
+  const bool ok = Save(Emblem(1), dir + QStringLiteral("emblem.png")) &&
+                  Save(Emblem(2), dir + QStringLiteral("emblem@2x.png")) &&
+                  Save(HelpGlyph(1), dir + QStringLiteral("help.png")) &&
+                  Save(HelpGlyph(2), dir + QStringLiteral("help@2x.png")) &&
                   Save(WaterMark(), dir + QStringLiteral("watermark.png"));
   return ok ? 0 : 1;
 }

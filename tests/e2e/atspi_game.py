@@ -68,7 +68,10 @@ def scenario(s, log):
     s.wait_until("error marking on", lambda: marking.getState().contains(s.atspi.STATE_CHECKED))
 
     def enter(at, symbol):
-        s.press(cells.getAccessibleAt(*at))  # its only action: the focus, as a reader's user sets it
+        cell = cells.getAccessibleAt(*at)
+        s.press(cell)  # its only action: the focus, as a reader's user sets it
+        # The key goes to whichever cell is current when it arrives: type once the move is done.
+        s.wait_until(f"cell {at} focused", lambda: cell.getState().contains(s.atspi.STATE_FOCUSED))
         s.key(symbol, delay=0)
 
     def reads(at, text):

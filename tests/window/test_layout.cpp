@@ -95,7 +95,8 @@ void TLayoutTest::PlacedControlsHaveTheirStoredPlaceFontAndCaption_data() {
       QStringLiteral("Controllo attivo [F8]"));
   row("cxButton1", QRect(18, 112, 190, 33), "Verdana", 11, QStringLiteral("Suggerimento! [F4]"));
   row("StaticText3", QRect(16, 12, 121, 22), "Verdana", 11, QStringLiteral("Dimensione +/-"));
-  row("StaticText4", QRect(16, 36, 191, 22), "Verdana", 11,
+  // Wider than the 191 it was designed with: the Italian caption needs 198 in DejaVu Sans.
+  row("StaticText4", QRect(16, 36, 205, 22), "Verdana", 11,
       QStringLiteral("dei caratteri e della griglia"));
   row("btnFontPiu", QRect(18, 63, 87, 33), "Verdana", 11, QStringLiteral("+"));
   row("btnFontMeno", QRect(120, 63, 87, 33), "Verdana", 11, QStringLiteral("-"));
@@ -345,22 +346,25 @@ void TLayoutTest::WindowShowsEveryControlUnclippedForEachBoxSize() {
   QVERIFY(w.Form.width() >= tableWidth);
   QVERIFY(w.Form.height() >= 688);
   QVERIFY(w.F("pnlGrid")->width() >= tableGridPanelWidth);
-  const QRect window = w.Form.rect();
-  for (QWidget* child : w.Form.findChildren<QWidget*>()) {
+  // The window's content, which scrolls where the screen is smaller than it (whether it is shown
+  // whole is a matter of the screen, tried in test_screens).
+  QWidget* content = w.F("pnlClient");
+  const QRect whole = content->rect();
+  for (QWidget* child : content->findChildren<QWidget*>()) {
     if (!child->isVisibleTo(&w.Form) || child->objectName().isEmpty()) continue;
     if (child->objectName().startsWith(QLatin1String("qt_"))) continue;  // scroll area parts
-    const QRect r = RectIn(child, &w.Form);
-    QVERIFY2(window.contains(r), qPrintable(child->objectName()));
+    const QRect r = RectIn(child, content);
+    QVERIFY2(whole.contains(r), qPrintable(child->objectName()));
     // Nothing of a control is cut off by the panel that holds it.
-    if (QWidget* parent = child->parentWidget(); parent && parent != &w.Form)
+    if (QWidget* parent = child->parentWidget(); parent && parent != content)
       QVERIFY2(parent->rect().contains(child->geometry()), qPrintable(child->objectName()));
   }
   // The right column's panels do not overlap.
   QVERIFY(w.F("pnlGameOn")->geometry().bottom() < w.F("pnlLayout")->geometry().top());
   // The grid area fills what the bands and the right column leave, and the grid fills it.
-  QCOMPARE(RectIn(w.F("pnlGrid"), &w.Form),
-           QRect(0, w.F("pnlTopMain")->height(), w.Form.width() - w.F("pnlRight")->width(),
-                 w.Form.height() - w.F("pnlTopMain")->height() - w.F("Panel3")->height()));
+  QCOMPARE(RectIn(w.F("pnlGrid"), content),
+           QRect(0, w.F("pnlTopMain")->height(), content->width() - w.F("pnlRight")->width(),
+                 content->height() - w.F("pnlTopMain")->height() - w.F("Panel3")->height()));
   QCOMPARE(w.F<TDrawGrid>("sg1")->geometry(), w.F("pnlGrid")->rect());
 }
 
@@ -381,7 +385,9 @@ void TLayoutTest::PicturesHaveTheirSizesAndPixelFormats_data() {
   QTest::addColumn<QSize>("size");
   QTest::addColumn<int>("pngColourType");  // 2: 24-bit RGB, 6: RGB with alpha
   QTest::newRow("emblem") << ":/tessamond/emblem.png" << QSize(150, 60) << 2;
+  QTest::newRow("emblem 2x") << ":/tessamond/emblem@2x.png" << QSize(300, 120) << 2;
   QTest::newRow("help glyph") << ":/tessamond/help.png" << QSize(46, 43) << 6;
+  QTest::newRow("help glyph 2x") << ":/tessamond/help@2x.png" << QSize(92, 86) << 6;
   QTest::newRow("watermark") << ":/tessamond/watermark.png" << QSize(794, 1123) << 2;
 }
 

@@ -386,6 +386,95 @@ class TestWindow : public QObject {
     QCOMPARE(int(w.Game().State()), state);
   }
 
+  // Without a browser, help and the link say where their page is, in the interface language.
+  void noBrowserSaysWhereThePageIs_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("opening");
+    QTest::newRow("EN") << "EN"
+                        << "start-en.html"
+                        << "No web browser could be started.";
+    QTest::newRow("IT") << "IT"
+                        << "start-it.html"
+                        << "Impossibile avviare un browser.";
+  }
+  void noBrowserSaysWhereThePageIs() {
+    QFETCH(QString, language);
+    QFETCH(QString, page);
+    QFETCH(QString, opening);
+    TWindow w;
+    QTemporaryDir dir;
+    w.Form->SetHelpDir(dir.path() + "/../" + QFileInfo(dir.path()).fileName());
+    UILanguage = language;
+    w.Press(Qt::Key_F1);
+    QCOMPARE(w.Messages(), QStringList());  // a browser was started
+    w.Fakes.Urls.Succeeds = false;
+    w.Press(Qt::Key_F1);
+    QTest::mouseClick(w.Find("cxHyperLinkEdit2"), Qt::LeftButton);
+    // The page's full path, cleaned, or the address, on a line of its own.
+    const QStringList where = {QDir::toNativeSeparators(QDir(dir.path()).filePath(page)),
+                               w.Fakes.Urls.Opened.last().toString()};
+    QCOMPARE(w.Messages().size(), 2);
+    for (int i = 0; i < 2; ++i)
+      QVERIFY2(w.Messages()[i].startsWith(opening) && w.Messages()[i].endsWith("\n" + where[i]),
+               qPrintable(w.Messages()[i]));
+  }
+
+  // A held key repeats (releases and presses marked as repeats): the keys that open a window or
+  // a box act once per press, the others on every repeat.
+  void heldKeysThatOpenAWindowActOncePerPress_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("actsPerHold");  // a press and four repeats
+    for (int key : {Qt::Key_F1, Qt::Key_F4, Qt::Key_F5, Qt::Key_F7})
+      QTest::addRow("F%d", key - Qt::Key_F1 + 1) << key << 1;
+    QTest::newRow("F8") << int(Qt::Key_F8) << 5;
+  }
+  void heldKeysThatOpenAWindowActOncePerPress() {
+    QFETCH(int, key);
+    QFETCH(int, actsPerHold);
+    TWindow w;
+    w.Reach(gsPlaying);
+    const QPoint open = w.FirstCell(false);  // where the hint has something to say
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Fakes.PrintDialog.Confirm = false;
+    int markings = 0;
+    connect(w.Find<QCheckBox>("cbxControllo"), &QCheckBox::toggled, [&] { ++markings; });
+    for (int hold = 0; hold < 2; ++hold)
+      for (int i = 0; i < 5; ++i)
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+          QKeyEvent event(type, key, Qt::NoModifier, QString(),
+                          type == QEvent::KeyPress ? i > 0 : i < 4);
+          QApplication::sendEvent(w.Form->windowHandle(), &event);
+        }
+    QCOMPARE(int(w.Fakes.Urls.Opened.size() + w.Messages().size() + w.Fakes.Confirm.Asked.size()) +
+                 w.Fakes.PrintDialog.Calls + markings,
+             2 * actsPerHold);
+    QCOMPARE(w.Game().State(), gsPlaying);
+  }
+
+  // "+" and "-" leave the focus on the grid: its selection mark stays, the next symbol goes into
+  // the cell and Space clears it; Tab still reaches them, after the check boxes.
+  void sizeButtonsLeaveTheFocusWhereItWas() {
+    TWindow w;
+    w.Reach(gsPlaying);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    const int points = w.Grid()->font().pointSize();
+    for (const char* button : {"btnFontPiu", "btnFontMeno", "btnFontPiu"})
+      QTest::mouseClick(w.Find(button), Qt::LeftButton);
+    QVERIFY(w.Grid()->hasFocus() && w.Game().ShowsSelection());
+    w.Press(Qt::Key_3);
+    QCOMPARE(w.Play(open), '3');
+    w.Press(Qt::Key_Space);
+    QCOMPARE(w.Play(open), ' ');
+    QCOMPARE(w.Grid()->font().pointSize(), points + 1);
+    w.Find("cbxHideTimer")->setFocus();
+    for (const char* button : {"btnFontPiu", "btnFontMeno"}) {
+      w.Press(Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), w.Find(button));
+    }
+  }
+
   // The pages ship beside the program: all six, in their language, linking only to each other.
   void helpPagesShipBesideTheProgram() {
     TWindow w;
