@@ -138,6 +138,7 @@ void TfrmSudoku::BindControls() {
   // Check boxes react to every change of state, also one made by the program or a key.
   connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
   connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
+  connect(ui->cbxNote, &QCheckBox::toggled, this, [this] { cbxNoteClick(); });
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
   connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
@@ -170,6 +171,9 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   if (grid->Col() != FGame.CurrentColumn() || grid->Row() != FGame.CurrentRow())
     grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
   if (outcome.repaint) grid->viewport()->update();
+  // Kept before any message, so that a process ended while a box is open has lost nothing.
+  if (outcome.storeGame) StoreGame();
+  if (outcome.forgetGame && FServices.store) FServices.store->Discard();
   for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
   if (outcome.focusGrid) FocusGrid();
   if (outcome.stateChanged) ApplyState();
@@ -192,6 +196,8 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   // hands it to the focused control.
   if (QWindow* platformWindow = windowHandle()) platformWindow->installEventFilter(this);
   FormShow();
+  // Asked once the window is up and painted, as a box in front of it.
+  QMetaObject::invokeMethod(this, [this] { OfferResume(); }, Qt::QueuedConnection);
 }
 
 void TfrmSudoku::closeEvent(QCloseEvent* event) {

@@ -82,6 +82,7 @@ class TfrmSudoku : public QWidget {
   void N21Click();
   void cbxControlloClick();
   void cbxHideTimerClick();
+  void cbxNoteClick();
   void FollowTimer();
 
   // ---- Game flow
@@ -92,6 +93,14 @@ class TfrmSudoku : public QWidget {
   void ActPlayExecute();
   void ActSuggerisciExecute();
   void ApplyState();
+  // The clock shows the time since the model's start of the game.
+  void StartClock();
+
+  // ---- Keeping the game between runs
+  // Writes the running game to the store; a failure is told once per run.
+  void StoreGame();
+  // Once the window is up: a kept game is offered for resuming, or set aside when unreadable.
+  void OfferResume();
 
   // ---- Printing
   void ActPrintExecute();
@@ -112,4 +121,5 @@ class TfrmSudoku : public QWidget {
   QString FHelpDir;
   bool FShown = false;
   bool FMenuAutoPopup = false;
+  bool FStoreFailed = false;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <memory>
@@ -44,11 +45,16 @@ class TCountingMessages final : public IMessageService {
 class TAlwaysYes final : public IConfirmService {
  public:
   TConfirmAnswer AskYesNoCancel(QWidget*, const QString&) override { return TConfirmAnswer::Yes; }
+  TConfirmAnswer AskYesNo(QWidget*, const QString&) override { return TConfirmAnswer::Yes; }
 };
 
 struct TBenchWindow {
   TCountingMessages Messages;
   TAlwaysYes Confirm;
+  // The game is kept as the real program keeps it, every key written to a file, but in a folder
+  // of the benchmark's own: no game of the user's is resumed, and each window starts afresh.
+  QTemporaryDir Folder;
+  TQtGameStore Store{Folder.path()};
   TServices Services;
   std::unique_ptr<TfrmSudoku> Form;
   TPaintCounter Counter;
@@ -57,6 +63,7 @@ struct TBenchWindow {
     Services = QtServices();
     Services.messages = &Messages;
     Services.confirm = &Confirm;
+    Services.store = &Store;
     Form = std::make_unique<TfrmSudoku>(Services);
     Form->show();
     (void)QTest::qWaitForWindowExposed(Form.get());
