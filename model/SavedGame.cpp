@@ -144,10 +144,10 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   };
   const auto invalid = [&] { return RefuseAt(lines.Number(), "valore non valido", "bad value"); };
   const auto cells = [&](std::size_t count, std::size_t wanted) {
-    return RefuseAt(lines.Number(), Decimal(std::int64_t(count)) + " caselle invece di " +
-                                        Decimal(std::int64_t(wanted)),
-                    Decimal(std::int64_t(count)) + " cells instead of " +
-                        Decimal(std::int64_t(wanted)));
+    return RefuseAt(
+        lines.Number(),
+        Decimal(std::int64_t(count)) + " caselle invece di " + Decimal(std::int64_t(wanted)),
+        Decimal(std::int64_t(count)) + " cells instead of " + Decimal(std::int64_t(wanted)));
   };
   const auto foreign = [&] {
     return RefuseAt(lines.Number(), "carattere estraneo", "a character that is no symbol");
@@ -176,7 +176,8 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   if (value.size() != count) return cells(value.size(), count);
   if (!AllOf(value, symbols, false)) return foreign();
   if (!KeepsTheRules(value, symbols, game.boxSize))
-    return RefuseAt(lines.Number(), "la soluzione viola le regole", "the solution breaks the rules");
+    return RefuseAt(lines.Number(), "la soluzione viola le regole",
+                    "the solution breaks the rules");
   for (std::size_t cell = 0; cell < count; ++cell)
     if (game.puzzle[cell] != OpenCell && game.puzzle[cell] != value[cell])
       return RefuseAt(lines.Number(), "la soluzione contraddice le caselle date",

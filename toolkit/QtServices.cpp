@@ -29,9 +29,8 @@ TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString&
 
 TConfirmAnswer TQtConfirmService::AskYesNo(QWidget* parent, const QString& text) {
   // Yes is the default, so that Return keeps what the player has; Escape or closing is No.
-  const auto answer =
-      QMessageBox::question(parent, QApplication::applicationName(), text,
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+  const auto answer = QMessageBox::question(parent, QApplication::applicationName(), text,
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
   return answer == QMessageBox::Yes ? TConfirmAnswer::Yes : TConfirmAnswer::No;
 }
 
@@ -81,9 +80,8 @@ void TQtGameStore::Discard() {
 
 void TQtGameStore::SetAside() {
   const QString path = Path();
-  const QString stem =
-      path + QStringLiteral(".set-aside-") +
-      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QString stem = path + QStringLiteral(".set-aside-") +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString target = stem;
   for (int n = 2; QFile::exists(target); ++n) target = stem + QStringLiteral("-%1").arg(n);
   QFile::rename(path, target);

@@ -142,8 +142,9 @@ int NotePixelSize(const QFont& gridFont, std::string_view symbols, int placeWidt
 void DrawNotes(QPainter& canvas, const QRect& cell, TNotes notes, std::string_view symbols,
                int boxSize, const QFont& gridFont) {
   if (boxSize <= 0) return;
-  // A pixel of white at each side keeps the notes off the lines.
-  const QRect area = cell.adjusted(1, 0, -1, 0);
+  // Off the lines: a pixel at the left, and the cell's last column and row, which a box line
+  // covers.
+  const QRect area = cell.adjusted(1, 0, -1, -1);
   const int placeWidth = area.width() / boxSize;
   const int placeHeight = area.height() / boxSize;
   QFont font = gridFont;
@@ -167,9 +168,9 @@ void DrawNotes(QPainter& canvas, const QRect& cell, TNotes notes, std::string_vi
     const int bottom = area.top() + area.height() * (row + 1) / boxSize;
     if (pixelGlyphs) {
       const QImage glyph = NoteGlyph(symbol, scale, NoteColour);
-      canvas.drawImage(QPoint((left + right - glyph.width() + 1) / 2,
-                              (top + bottom - glyph.height() + 1) / 2),
-                       glyph);
+      canvas.drawImage(
+          QPoint((left + right - glyph.width() + 1) / 2, (top + bottom - glyph.height() + 1) / 2),
+          glyph);
       continue;
     }
     // Centred on the capital height: the symbols are digits and capitals, none goes below the line.

@@ -70,8 +70,8 @@ bool TfrmSudoku::PreviewKey(const QKeyEvent& key) {
 bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers) {
   // Ctrl+Z and Ctrl+Shift+Z: "Z" is a symbol at no size, so they took nothing before.
   const Qt::KeyboardModifiers held = modifiers & (BlockingModifiers | Qt::MetaModifier);
-  if (keyCode == 'Z' && (held == Qt::ControlModifier ||
-                         held == (Qt::ControlModifier | Qt::ShiftModifier))) {
+  if (keyCode == 'Z' &&
+      (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier))) {
     const std::optional<TCommand> command = FGame.UndoRedoKey(held & Qt::ShiftModifier);
     if (!command) return false;
     RunCommand(*command);

@@ -8,7 +8,7 @@
 namespace {
 
 // One glyph per symbol, five rows of "#" (ink) and "." (none); every row of a glyph is as wide as
-// its first. M, N and W take more columns so that they are told from H and V.
+// its first. B, D, M, N and W take more columns, so that they are told from 8, 0, H and V.
 struct TGlyph {
   char symbol;
   const char* rows[5];
@@ -26,9 +26,9 @@ constexpr TGlyph Glyphs[] = {
     {'8', {"###", "#.#", "###", "#.#", "###"}},
     {'9', {"###", "#.#", "###", "..#", "###"}},
     {'A', {".#.", "#.#", "###", "#.#", "#.#"}},
-    {'B', {"##.", "#.#", "##.", "#.#", "##."}},
+    {'B', {"###.", "#..#", "###.", "#..#", "###."}},
     {'C', {".##", "#..", "#..", "#..", ".##"}},
-    {'D', {"##.", "#.#", "#.#", "#.#", "##."}},
+    {'D', {"###.", "#..#", "#..#", "#..#", "###."}},
     {'E', {"###", "#..", "##.", "#..", "###"}},
     {'F', {"###", "#..", "##.", "#..", "#.."}},
     {'G', {".##", "#..", "#.#", "#.#", ".##"}},

@@ -197,7 +197,8 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   if (QWindow* platformWindow = windowHandle()) platformWindow->installEventFilter(this);
   FormShow();
   // Asked once the window is up and painted, as a box in front of it.
-  QMetaObject::invokeMethod(this, [this] { OfferResume(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { OfferResume(); }, Qt::QueuedConnection);
 }
 
 void TfrmSudoku::closeEvent(QCloseEvent* event) {

@@ -47,7 +47,9 @@ TEST_P(NotesMode, KeyOnTheCurrentCell) {
   g.Game.ApplyMove({open.column, open.row, '3', TKind::Note});
   g.Game.ApplyMove({entry.column, entry.row, '5'});
   g.Game.SetNotesMode(k.notesMode);
-  const TMove at = k.cell == TKeyCase::Open ? open : k.cell == TKeyCase::Entry ? entry : g.First(true);
+  const TMove at = k.cell == TKeyCase::Open    ? open
+                   : k.cell == TKeyCase::Entry ? entry
+                                               : g.First(true);
   const char before = g.Play(at);
   const std::string notesBefore = NotesAt(g, at);
   g.Game.SetCurrentCell(at.column, at.row);
@@ -61,18 +63,17 @@ TEST_P(NotesMode, KeyOnTheCurrentCell) {
             after == ' ' ? g.Game.Notes()[at.row][at.column] : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, NotesMode,
-    testing::Values(TKeyCase{true, TKeyCase::Open, '7', '=', "37"},
-                    TKeyCase{true, TKeyCase::Open, '3', '=', ""},
-                    TKeyCase{true, TKeyCase::Open, ' ', '=', ""},
-                    TKeyCase{true, TKeyCase::Open, '0', '=', "3"},
-                    TKeyCase{true, TKeyCase::Entry, '7', '=', ""},
-                    TKeyCase{true, TKeyCase::Entry, ' ', '=', ""},
-                    TKeyCase{true, TKeyCase::Given, '7', '=', ""},
-                    TKeyCase{false, TKeyCase::Open, '7', '7', "3"},
-                    TKeyCase{false, TKeyCase::Open, '3', '3', ""},
-                    TKeyCase{false, TKeyCase::Open, ' ', ' ', "3"}));
+INSTANTIATE_TEST_SUITE_P(Keys, NotesMode,
+                         testing::Values(TKeyCase{true, TKeyCase::Open, '7', '=', "37"},
+                                         TKeyCase{true, TKeyCase::Open, '3', '=', ""},
+                                         TKeyCase{true, TKeyCase::Open, ' ', '=', ""},
+                                         TKeyCase{true, TKeyCase::Open, '0', '=', "3"},
+                                         TKeyCase{true, TKeyCase::Entry, '7', '=', ""},
+                                         TKeyCase{true, TKeyCase::Entry, ' ', '=', ""},
+                                         TKeyCase{true, TKeyCase::Given, '7', '=', ""},
+                                         TKeyCase{false, TKeyCase::Open, '7', '7', "3"},
+                                         TKeyCase{false, TKeyCase::Open, '3', '3', ""},
+                                         TKeyCase{false, TKeyCase::Open, ' ', ' ', "3"}));
 
 TEST(Notes, AnEntryClearsItsSymbolFromRowColumnAndBoxAsOneStep) {
   TGame g;
@@ -83,11 +84,13 @@ TEST(Notes, AnEntryClearsItsSymbolFromRowColumnAndBoxAsOneStep) {
       target,
       OpenCell(g, [&](int r, int c) { return r == target.row && box(c) != box(target.column); }),
       OpenCell(g, [&](int r, int c) { return c == target.column && box(r) != box(target.row); }),
-      OpenCell(g, [&](int r, int c) {
-        return r != target.row && c != target.column && box(r) == box(target.row) &&
-               box(c) == box(target.column);
-      }),
-      OpenCell(g, [&](int r, int c) { return box(r) != box(target.row) && box(c) != box(target.column); }),
+      OpenCell(g,
+               [&](int r, int c) {
+                 return r != target.row && c != target.column && box(r) == box(target.row) &&
+                        box(c) == box(target.column);
+               }),
+      OpenCell(g, [&](int r,
+                      int c) { return box(r) != box(target.row) && box(c) != box(target.column); }),
   };
   for (const TMove& cell : cells) {
     ASSERT_GE(cell.row, 0);

@@ -129,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TDamage{"empty", [](std::string& t) { t.clear(); }, "empty"},
         TDamage{"cut", [](std::string& t) { t.resize(t.size() - 7); }, "truncated"},
-        TDamage{"cut at a line", [](std::string& t) { t.resize(t.find("solution")); },
-                "truncated"},
+        TDamage{"cut at a line", [](std::string& t) { t.resize(t.find("solution")); }, "truncated"},
         TDamage{"huge", [](std::string& t) { t.append(MaxSavedGameBytes, '\n'); }, "too large"},
         TDamage{"version", Set(0, "Tessamond saved game 2"), "from another version"},
         TDamage{"crlf", Line(0, [](std::string& l) { l += '\r'; }), "from another version"},

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

@@ -187,8 +187,9 @@ class TestGridView : public QObject {
     const auto place = [&](std::size_t k) {
       const int i = int(k) % boxSize;
       const int j = int(k) / boxSize;
-      return QRect(cell.left() + cell.width() * i / boxSize, cell.top() + cell.height() * j / boxSize,
-                   cell.width() / boxSize + 1, cell.height() / boxSize + 1);
+      return QRect(cell.left() + cell.width() * i / boxSize,
+                   cell.top() + cell.height() * j / boxSize, cell.width() / boxSize + 1,
+                   cell.height() / boxSize + 1);
     };
     w.Press(Qt::Key_F2);
     for (const std::size_t k : {std::size_t(0), symbols.size() / 2, symbols.size() - 1}) {

@@ -39,16 +39,16 @@ class TestKeptGame : public QObject {
     const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     for (const auto& [name, key, modifiers] :
          {std::tuple{"F2", int(Qt::Key_F2), int(Qt::NoModifier)},
-          std::tuple{"Ctrl+Z", int(Qt::Key_Z), ctrl}, std::tuple{"Ctrl+Shift+Z", int(Qt::Key_Z), ctrlShift}}) {
+          std::tuple{"Ctrl+Z", int(Qt::Key_Z), ctrl},
+          std::tuple{"Ctrl+Shift+Z", int(Qt::Key_Z), ctrlShift}}) {
       QTest::addRow("%s puzzle", name) << int(gsPuzzleView) << key << modifiers << StartEn;
       QTest::addRow("%s solution", name) << int(gsSolutionView) << key << modifiers << StartEn;
       QTest::addRow("%s playing solution", name)
           << int(gsPlayingSolution) << key << modifiers << BackEn;
       QTest::addRow("%s playing", name) << int(gsPlaying) << key << modifiers << QString();
     }
-    QTest::addRow("Ctrl+Alt+Z playing")
-        << int(gsPlaying) << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::AltModifier)
-        << QString();
+    QTest::addRow("Ctrl+Alt+Z playing") << int(gsPlaying) << int(Qt::Key_Z)
+                                        << int(Qt::ControlModifier | Qt::AltModifier) << QString();
   }
   void newKeysOnlyDuringAGame() {
     QFETCH(int, state);
@@ -169,8 +169,8 @@ class TestKeptGame : public QObject {
   // A kept file that is damaged, of another version or of no real game is set aside, with one
   // line saying why, and the window starts as it does with nothing kept.
   void unreadableGameIsSetAside() {
-    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n",
-                                "Tessamond saved game 2\n", QByteArray(70000, 'x')};
+    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 2\n",
+                                QByteArray(70000, 'x')};
     const QString reasons[] = {"empty", "truncated", "from another version", "too large"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
       TWindow w(nullptr, files[i]);
@@ -193,7 +193,8 @@ class TestKeptGame : public QObject {
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key_3);
     w.Press(Qt::Key_4);
-    QCOMPARE(w.Messages(), QStringList{QStringLiteral("The game cannot be kept for the next start.")});
+    QCOMPARE(w.Messages(),
+             QStringList{QStringLiteral("The game cannot be kept for the next start.")});
     QCOMPARE(w.Fakes.Store.Writes, 3);
     QCOMPARE(w.Play(open), '4');
   }

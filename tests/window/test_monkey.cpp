@@ -115,7 +115,8 @@ class TMonkey {
       return QStringLiteral("the board reports an error on a valid catalogue: %1")
           .arg(QString::fromStdString(board.GetErrorText()));
     if (const QString kept = KeptBroken(); !kept.isEmpty()) return kept;
-    NotesSeen += game.GameRunning() && !game.NoteSymbols(game.Notes()[game.CurrentRow()][game.CurrentColumn()]).empty();
+    NotesSeen += game.GameRunning() &&
+                 !game.NoteSymbols(game.Notes()[game.CurrentRow()][game.CurrentColumn()]).empty();
     if (state != gsEmpty) {
       if (const QString cells = CellsBroken(); !cells.isEmpty()) return cells;
       const TDrawGrid* grid = W.Grid();
