@@ -184,12 +184,13 @@ class TestGridView : public QObject {
     int column = 0;
     while (w.IsGiven(column, 0)) ++column;
     const QRect cell = w.Grid()->CellRect(column, 0);
+    // The place of symbol k, a pixel wider all round than its share of the cell.
     const auto place = [&](std::size_t k) {
       const int i = int(k) % boxSize;
       const int j = int(k) / boxSize;
-      return QRect(cell.left() + cell.width() * i / boxSize,
-                   cell.top() + cell.height() * j / boxSize, cell.width() / boxSize + 1,
-                   cell.height() / boxSize + 1);
+      return QRect(cell.left() + cell.width() * i / boxSize - 1,
+                   cell.top() + cell.height() * j / boxSize - 1, cell.width() / boxSize + 3,
+                   cell.height() / boxSize + 3);
     };
     w.Press(Qt::Key_F2);
     for (const std::size_t k : {std::size_t(0), symbols.size() / 2, symbols.size() - 1}) {
