@@ -72,7 +72,7 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers) {
   const Qt::KeyboardModifiers held = modifiers & (BlockingModifiers | Qt::MetaModifier);
   if (keyCode == 'Z' &&
       (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier))) {
-    const std::optional<TCommand> command = FGame.UndoRedoKey(held & Qt::ShiftModifier);
+    const std::optional<TCommand> command = FGame.UndoRedoKey(held.testFlag(Qt::ShiftModifier));
     if (!command) return false;
     RunCommand(*command);
     return true;
