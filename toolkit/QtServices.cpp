@@ -51,11 +51,15 @@ QString TQtGameStore::Path() const {
   const QString folder = FFolder.isEmpty()
                              ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                              : FFolder;
+  // No data folder at all (no home): no file, rather than one in whatever the working folder is.
+  if (folder.isEmpty()) return {};
   return QDir(folder).filePath(QStringLiteral("saved-game"));
 }
 
 std::optional<QByteArray> TQtGameStore::Read(qint64 maxBytes) {
-  QFile file(Path());
+  const QString path = Path();
+  if (path.isEmpty()) return std::nullopt;
+  QFile file(path);
   if (!file.exists()) return std::nullopt;
   if (!file.open(QIODevice::ReadOnly)) return QByteArray();
   return file.read(maxBytes + 1);
@@ -63,7 +67,7 @@ std::optional<QByteArray> TQtGameStore::Read(qint64 maxBytes) {
 
 bool TQtGameStore::Write(const QByteArray& bytes) {
   const QString path = Path();
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
   if (file.write(bytes) != bytes.size()) {
@@ -75,11 +79,12 @@ bool TQtGameStore::Write(const QByteArray& bytes) {
 }
 
 void TQtGameStore::Discard() {
-  QFile::remove(Path());
+  if (const QString path = Path(); !path.isEmpty()) QFile::remove(path);
 }
 
 void TQtGameStore::SetAside() {
   const QString path = Path();
+  if (path.isEmpty()) return;
   const QString stem = path + QStringLiteral(".set-aside-") +
                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString target = stem;
