@@ -146,6 +146,10 @@ void TfrmSudoku::BindControls() {
   });
 
   ui->Clock1->SetTimeService(FServices.time);
+#ifndef QT_NO_SESSIONMANAGER
+  // A desktop session that ends asks first: the game goes with the time up to then.
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { StoreGame(); });
+#endif
 
   // The maker's notice in raised lettering.
   auto* raised = new QGraphicsDropShadowEffect(ui->cxLabel3);
