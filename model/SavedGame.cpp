@@ -1,6 +1,7 @@
 // Writing a saved game, and reading one back with every field checked.
 #include "SavedGame.h"
 
+#include <algorithm>
 #include <array>
 
 #include "PuzzleCatalogue.h"
@@ -193,12 +194,14 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   game.player = value;
 
   if (auto refused = expect("notes")) return *refused;
+  const auto fields = static_cast<std::size_t>(std::count(value.begin(), value.end(), ',')) + 1;
+  if (fields != count) return cells(fields, count);
   game.notes.assign(count, 0);
   std::size_t cell = 0;
   std::size_t next = 0;  // the lowest symbol position the cell may still note
   for (const char ch : value) {
     if (ch == ',') {
-      if (++cell >= count) return cells(cell + 1, count);
+      ++cell;
       next = 0;
       continue;
     }
@@ -210,7 +213,6 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
     game.notes[cell] |= TNotes{1} << k;
     next = k + 1;
   }
-  if (cell + 1 != count) return cells(cell + 1, count);
 
   if (!lines.AtEnd()) {
     lines.Next();
