@@ -58,18 +58,22 @@ asan:
 	@cmake --build --preset asan
 	@ctest --preset asan
 
-# Fuzzes the engine for FUZZ_SECONDS (default 600) with clang's libFuzzer. The committed seeds in
-# fuzz/corpus stay as they are; what the run learns goes to build/fuzz/corpus, a crash to
+# Fuzzes the engine, then the saved-game loader, for FUZZ_SECONDS each (default 600) with clang's
+# libFuzzer. The committed seeds in fuzz/corpus and fuzz/corpus-saved-game stay as they are; what a
+# run learns goes to build/fuzz/corpus and build/fuzz/corpus-saved-game, a crash to
 # build/fuzz/artifacts, and the run then fails.
 FUZZ_SECONDS ?= 600
 fuzz:
 	@bash scripts/install-deps.sh fuzz
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DTESSAMOND_FUZZ=ON >/dev/null
-	@cmake --build build/fuzz --target fuzz_engine
-	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	@cmake --build build/fuzz --target fuzz_engine fuzz_saved_game
+	@mkdir -p build/fuzz/corpus build/fuzz/corpus-saved-game build/fuzz/artifacts
 	@build/fuzz/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus fuzz/corpus
+	@build/fuzz/fuzz/fuzz_saved_game -max_total_time=$(FUZZ_SECONDS) -max_len=20000 \
+	  -print_final_stats=1 -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus-saved-game \
+	  fuzz/corpus-saved-game
 
 # The Debian package: a Release build of the game alone (no tests), then CPack. The .deb lands in
 # build/package.

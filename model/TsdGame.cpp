@@ -78,6 +78,7 @@ void TsdGame::Start() {
   FBoxSize = 3;
   FBoard.reset();
   FGridSetUp = false;
+  ForgetPlayerWork();
   SetState(gsEmpty);
 }
 
@@ -101,6 +102,34 @@ void TsdGame::SetCurrentCell(std::int32_t column, std::int32_t row) {
 
 bool TsdGame::InBoard(std::int32_t row, std::int32_t column) const {
   return FBoard && row >= 0 && column >= 0 && row < FBoard->GetSide() && column < FBoard->GetSide();
+}
+
+void TsdGame::ForgetPlayerWork() {
+  for (auto& row : FNotes) row.fill(0);
+  FHistory.clear();
+  FDone = 0;
+}
+
+TOutcome TsdGame::SetErrorMarking(bool on) {
+  TOutcome outcome;
+  outcome.storeGame = on != FErrorMarking && GameRunning();
+  FErrorMarking = on;
+  return outcome;
+}
+
+TOutcome TsdGame::SetNotesMode(bool on) {
+  TOutcome outcome;
+  outcome.storeGame = on != FNotesMode && GameRunning();
+  FNotesMode = on;
+  return outcome;
+}
+
+std::string TsdGame::NoteSymbols(TNotes notes) const {
+  std::string noted;
+  const std::string_view symbols = Symbols();
+  for (std::size_t k = 0; k < symbols.size(); ++k)
+    if (notes & (TNotes{1} << k)) noted += symbols[k];
+  return noted;
 }
 
 void TsdGame::SetState(GameState state) {
@@ -153,6 +182,7 @@ TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
   cell.symbol = FPlayGrid[row][column];
   cell.conflict = FGameState == gsPlaying && FErrorMarking && HasConflict(row, column);
   if (FMarked) cell.mark = FMarks[row][column];
+  if (cell.symbol == ' ') cell.notes = FNotes[row][column];
   return cell;
 }
 
@@ -165,6 +195,8 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
   switch (number) {
     case 1:
       return TCommand::Help;
+    case 2:
+      return when(view.gamePanel, TCommand::ToggleNotes);
     case 3:
       return when(view.explain, TCommand::Explain);
     case 4:
@@ -186,6 +218,11 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
   }
 }
 
+std::optional<TCommand> TsdGame::UndoRedoKey(bool shift) const {
+  if (FGameState != gsPlaying) return std::nullopt;
+  return shift ? TCommand::Redo : TCommand::Undo;
+}
+
 int TsdGame::HelpPage() const {
   if (FGameState == gsEmpty) return 0;
   return GameRunning() ? 2 : 1;
@@ -193,6 +230,21 @@ int TsdGame::HelpPage() const {
 
 TBilingual TsdGame::QuitQuestion() {
   return {"Abbandona il gioco in corso ?", "Quit the current game ?"};
+}
+
+TBilingual TsdGame::ResumeQuestion() {
+  return {"Riprendere la partita lasciata?", "Resume the game you left?"};
+}
+
+TBilingual TsdGame::SetAsideMessage(const TBilingual& reason) {
+  return {"La partita lasciata non si pu\u00f2 riprendere (" + reason.italian +
+              ") ed \u00e8 stata messa da parte.",
+          "The game you left cannot be resumed (" + reason.english + ") and was set aside."};
+}
+
+TBilingual TsdGame::StoreFailedMessage() {
+  return {"Non \u00e8 possibile conservare la partita per il prossimo avvio.",
+          "The game cannot be kept for the next start."};
 }
 
 TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
@@ -241,6 +293,7 @@ bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcom
     FGridSetUp = true;
     // Overwritten when the puzzle is installed; until then the player's grid shows dots.
     for (auto& row : FPlayGrid) row.fill('.');
+    ForgetPlayerWork();
     FCurrentColumn = 0;
     FCurrentRow = 0;
   }
@@ -264,6 +317,7 @@ bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcom
     FBoard->GetPuzzleGrid(FPlayGrid);
     FBoard->GetPuzzleGrid(FGivenGrid);
     FBoard->GetSolutionGrid(FSolutionGrid);
+    ForgetPlayerWork();
     outcome.focusGrid = true;
     SetState(gsPuzzleView);
   } else {
@@ -301,7 +355,9 @@ TOutcome TsdGame::Play() {
   if (FGameState != gsPuzzleView && FGameState != gsSolutionView) return outcome;
   SetState(gsPlaying);
   FStartTime = FClock.NowMs();
+  ForgetPlayerWork();
   outcome.stateChanged = true;
+  outcome.storeGame = true;
   return outcome;
 }
 
@@ -310,7 +366,9 @@ TOutcome TsdGame::Quit() {
   if (!GameRunning()) return outcome;
   SetState(gsPuzzleView);
   ClearPlayerEntries();
+  ForgetPlayerWork();
   outcome.stateChanged = true;
+  outcome.forgetGame = true;
   return outcome;
 }
 
@@ -378,10 +436,13 @@ bool TsdGame::ClearMarks() {
 }
 
 TOutcome TsdGame::EnterSymbol(char ch) {
-  return ApplyMove({FCurrentColumn, FCurrentRow, ch});
+  using TKind = TMove::TKind;
+  const TKind kind = !FNotesMode ? TKind::Enter : ch == ' ' ? TKind::ClearNotes : TKind::Note;
+  return ApplyMove({FCurrentColumn, FCurrentRow, ch, kind});
 }
 
 TOutcome TsdGame::ApplyMove(const TMove& move) {
+  using TKind = TMove::TKind;
   TOutcome outcome;
   outcome.repaint = ClearMarks();
   if (FGameState != gsPlaying || !InBoard(move.row, move.column)) return outcome;
@@ -390,15 +451,91 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
   // Exactly a symbol of the set: the rule checks compare bytes, so a lower-case letter stored here
   // would never match its symbol.
   const char ch = move.symbol;
-  const bool accepted = ch == ' ' || (ch != '\0' && Symbols().find(ch) != std::string_view::npos);
-  if (!accepted) return outcome;
-  FPlayGrid[move.row][move.column] = ch;
+  const std::size_t value = ch == '\0' ? std::string_view::npos : Symbols().find(ch);
+  const TNotes bit = value == std::string_view::npos ? 0 : TNotes{1} << value;
+  const bool hasEntry = FPlayGrid[move.row][move.column] != ' ';
+  switch (move.kind) {
+    case TKind::Enter:
+      if (ch != ' ' && bit == 0) return outcome;
+      break;
+    case TKind::Note:
+      if (hasEntry || bit == 0) return outcome;
+      break;
+    case TKind::ClearNotes:
+      if (hasEntry) return outcome;
+      break;
+  }
+
+  // What the move makes of every cell; an entry takes its symbol out of the notes of its row,
+  // column and box, its own cell's included.
+  TStep step{move, {}};
+  const std::int32_t side = Side();
+  const std::int32_t boxRow = move.row / FBoxSize;
+  const std::int32_t boxColumn = move.column / FBoxSize;
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      const bool self = row == move.row && column == move.column;
+      const bool peer = row == move.row || column == move.column ||
+                        (row / FBoxSize == boxRow && column / FBoxSize == boxColumn);
+      const char symbol = FPlayGrid[row][column];
+      const TNotes notes = FNotes[row][column];
+      char symbolAfter = symbol;
+      TNotes notesAfter = notes;
+      if (move.kind == TKind::Enter) {
+        if (self) symbolAfter = ch;
+        if (peer) notesAfter = notes & ~bit;
+      } else if (self) {
+        notesAfter = move.kind == TKind::Note ? notes ^ bit : 0;
+      }
+      if (symbolAfter != symbol || notesAfter != notes)
+        step.changes.push_back({row, column, symbol, symbolAfter, notes, notesAfter});
+    }
+  }
   outcome.repaint = true;
+  if (!step.changes.empty()) {
+    Apply(step, true);
+    FHistory.resize(FDone);
+    FHistory.push_back(std::move(step));
+    ++FDone;
+    outcome.storeGame = true;
+  }
+  // Notes never count for completion; an entry is judged also when it changed nothing.
+  if (move.kind == TKind::Enter) CheckCompletionInto(outcome);
+  return outcome;
+}
+
+TOutcome TsdGame::Undo() {
+  if (FGameState != gsPlaying || !CanUndo()) return {};
+  return Step(FHistory[--FDone], false);
+}
+
+TOutcome TsdGame::Redo() {
+  if (FGameState != gsPlaying || !CanRedo()) return {};
+  return Step(FHistory[FDone++], true);
+}
+
+void TsdGame::Apply(const TStep& step, bool forward) {
+  for (const TCellChange& change : step.changes) {
+    FPlayGrid[change.row][change.column] = forward ? change.symbolAfter : change.symbolBefore;
+    FNotes[change.row][change.column] = forward ? change.notesAfter : change.notesBefore;
+  }
+}
+
+TOutcome TsdGame::Step(const TStep& step, bool forward) {
+  Apply(step, forward);
+  SetCurrentCell(step.move.column, step.move.row);
+  TOutcome outcome;
+  outcome.repaint = true;
+  outcome.storeGame = true;
+  CheckCompletionInto(outcome);
+  return outcome;
+}
+
+void TsdGame::CheckCompletionInto(TOutcome& outcome) const {
   if (std::optional<TBilingual> congratulation = CheckCompletion()) {
     outcome.messages.push_back(std::move(*congratulation));
     outcome.completed = true;
   }
-  return outcome;
 }
 
 TOutcome TsdGame::KeyOnGrid(char ch) {
@@ -475,4 +612,72 @@ std::optional<TBilingual> TsdGame::CheckCompletion() const {
                         ": ore, :" + m + " min. e " + s + " secondi.",
                     "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:" +
                         h + ": hours, :" + m + " min. and " + s + " seconds."};
+}
+
+std::string TsdGame::SaveText() const {
+  if (!FBoard || !GameRunning()) return {};
+  const std::int32_t side = Side();
+  const TNotes allSymbols = (TNotes{1} << side) - 1;  // 25 bits at most
+  TSavedGame saved;
+  saved.boxSize = FBoxSize;
+  saved.elapsedMs = std::clamp<std::int64_t>(FClock.NowMs() - FStartTime, 0, MaxElapsedMs);
+  saved.errorMarking = FErrorMarking;
+  saved.notesMode = FNotesMode;
+  const auto open = [](char ch) { return ch == ' ' ? '.' : ch; };
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      saved.puzzle += open(FGivenGrid[row][column]);
+      saved.solution += FSolutionGrid[row][column];
+      saved.player += open(FPlayGrid[row][column]);
+      saved.notes.push_back(FNotes[row][column] & allSymbols);
+    }
+  }
+  return WriteSavedGame(saved);
+}
+
+TOutcome TsdGame::Resume(const TSavedGame& saved) {
+  TOutcome outcome;
+  const std::string_view symbols = SymbolsOfBoxSize(saved.boxSize);
+  const auto side = static_cast<std::int32_t>(symbols.size());
+  const auto cells = static_cast<std::size_t>(side * side);
+  // Only what the loader accepted comes here; anything else is left alone.
+  if (GameRunning() || side == 0 || saved.puzzle.size() != cells ||
+      saved.solution.size() != cells || saved.player.size() != cells || saved.notes.size() != cells)
+    return outcome;
+
+  outcome.setUpGrid = true;
+  outcome.resizeWindow = saved.boxSize != FBoxSize;
+  outcome.stateChanged = true;
+  FGridSetUp = true;
+  FBoard.reset();
+  FBoard = std::make_unique<TsdBoard>(saved.boxSize, symbols, saved.puzzle, saved.solution);
+  FBoxSize = saved.boxSize;
+  ForgetPlayerWork();
+  FCurrentColumn = 0;
+  FCurrentRow = 0;
+  if (FBoard->HasError() || !FBoard->IsSolutionValid()) {
+    if (FBoard->HasError()) outcome.messages.push_back(Same(FBoard->GetErrorText()));
+    for (auto& row : FPlayGrid) row.fill('.');
+    SetState(gsEmpty);
+    return outcome;
+  }
+  FBoard->GetPuzzleGrid(FGivenGrid);
+  FBoard->GetSolutionGrid(FSolutionGrid);
+  FPlayGrid = FGivenGrid;
+  for (std::int32_t row = 0; row < side; ++row) {
+    for (std::int32_t column = 0; column < side; ++column) {
+      const auto cell = static_cast<std::size_t>(row * side + column);
+      if (FGivenGrid[row][column] != ' ') continue;
+      const char entry = saved.player[cell];
+      FPlayGrid[row][column] = symbols.find(entry) == std::string_view::npos ? ' ' : entry;
+      FNotes[row][column] = saved.notes[cell] & ((TNotes{1} << side) - 1);
+    }
+  }
+  FErrorMarking = saved.errorMarking;
+  FNotesMode = saved.notesMode;
+  SetState(gsPlaying);
+  FStartTime = FClock.NowMs() - saved.elapsedMs;
+  outcome.repaint = true;
+  outcome.focusGrid = true;
+  return outcome;
 }

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "Bilingual.h"
 #include "PuzzleSource.h"
+#include "SavedGame.h"
 #include "TsdBoard.h"
 
 // The state of the game. The player's grid is shown in gsPuzzleView and gsPlaying, the solution in
@@ -23,33 +25,41 @@ enum class GameState : std::uint8_t {
   gsPlayingSolution = 5,  // game running, solution shown
 };
 
-// A text in both interface languages; the window shows the Italian one when its language is "IT".
-struct TBilingual {
-  std::string italian;
-  std::string english;
-  bool operator==(const TBilingual&) const = default;
-};
-
 // Captions the window's controls share with the grid's menu: the error-marking check box's (the
 // menu's marking item while marking is off) and the hint action's.
 inline const TBilingual MarkingCaption{"Controllo attivo [F8]", "View errors [F8]"};
 inline const TBilingual HintCaption{"Suggerimento! [F4]", "Hint! [F4]"};
+// The notes-mode check box's caption.
+inline const TBilingual NotesCaption{"Note [F2]", "Notes [F2]"};
 
-// One change of the player's grid: `symbol` goes into the cell (column, row); a space clears it.
+// One change of the player's grid at the cell (column, row), as the model interprets it:
+//  - Enter: `symbol` goes into the cell, a space clears it; the symbol leaves the notes of the
+//    cell's row, column and box;
+//  - Note: `symbol` is noted in the cell, or taken out when it was noted;
+//  - ClearNotes: the cell's notes are all taken out.
+// Notes are written only on an open cell without an entry.
 struct TMove {
+  enum class TKind : std::uint8_t { Enter, Note, ClearNotes };
   std::int32_t column = 0;
   std::int32_t row = 0;
   char symbol = ' ';
+  TKind kind = TKind::Enter;
 };
+
+// A grid of notes, indexed [row][column] like the character grids; only the S×S corner is used.
+using TNoteGrid = std::array<std::array<TNotes, MaxSide>, MaxSide>;
 
 // What an operation asks of the window. The window carries it out in the order of the fields: set
 // the grid up for BoxSize() (sizing the window for it first when resizeWindow), repaint the grid,
-// show the messages one after another, give the grid the focus, follow the state, take the new
-// Generate caption. It also moves the grid's current cell to the model's whenever they differ.
+// keep the game for the next run (SaveText()) or forget the kept one, show the messages one after
+// another, give the grid the focus, follow the state, take the new Generate caption. It also moves
+// the grid's current cell to the model's whenever they differ.
 struct TOutcome {
   bool setUpGrid = false;
   bool resizeWindow = false;
   bool repaint = false;
+  bool storeGame = false;   // the running game changed: keep it as it is now
+  bool forgetGame = false;  // no game runs any more: nothing is to be resumed
   std::vector<TBilingual> messages;
   bool focusGrid = false;
   bool stateChanged = false;
@@ -81,7 +91,10 @@ enum class TCommand {
   ToggleMarking,
   ToggleTimer,
   Generate,
-  Explain
+  Explain,
+  ToggleNotes,
+  Undo,
+  Redo,
 };
 
 // An item of the grid's context menu. Enter items carry the symbol they enter (a space clears);
@@ -110,6 +123,7 @@ struct TCellView {
   char symbol = ' ';                 // a space shows nothing
   bool given = false;                // blue bold rather than black
   bool conflict = false;             // struck through: repeated in its row, column or box
+  TNotes notes = 0;                  // the notes shown, small; only on a cell that shows no symbol
   TCellMark mark = TCellMark::None;  // the tint under the symbol
 };
 
@@ -162,7 +176,14 @@ class TsdGame {
 
   // Error marking (conflicts struck through while playing); it carries over from game to game.
   bool ErrorMarking() const { return FErrorMarking; }
-  void SetErrorMarking(bool on) { FErrorMarking = on; }
+  TOutcome SetErrorMarking(bool on);
+  // Notes mode: symbols go into the notes instead of the cell. A setting like error marking.
+  bool NotesMode() const { return FNotesMode; }
+  TOutcome SetNotesMode(bool on);
+  // The notes of the player's grid; none outside a game.
+  const TNoteGrid& Notes() const { return FNotes; }
+  // The noted symbols, in the order of the set.
+  std::string NoteSymbols(TNotes notes) const;
   // The clock hidden; every start of play, also on the way back from the solution, shows it.
   bool TimerHidden() const { return FTimerHidden; }
   void SetTimerHidden(bool hidden) { FTimerHidden = hidden; }
@@ -180,9 +201,16 @@ class TsdGame {
   bool ShowsSelection() const { return FGameState == GameState::gsPlaying; }
   // The command of function key F<number>, when the key is taken in this state.
   std::optional<TCommand> FunctionKey(int number) const;
+  // The command of Ctrl+Z (Undo) or, with Shift, Ctrl+Shift+Z (Redo), when taken in this state.
+  std::optional<TCommand> UndoRedoKey(bool shift) const;
   // The help page of the state: 0 getting started, 1 looking at a puzzle, 2 playing.
   int HelpPage() const;
   static TBilingual QuitQuestion();
+  static TBilingual ResumeQuestion();
+  // The one-line message for a saved game the loader refused, with the loader's reason.
+  static TBilingual SetAsideMessage(const TBilingual& reason);
+  // The message for a game that could not be kept for the next run.
+  static TBilingual StoreFailedMessage();
 
   // ---- Operations
   // Generate with the size choice (0: 3×3, 1: 4×4, 2: 5×5) and level choice (0, 1, 2: E, M, A).
@@ -205,16 +233,34 @@ class TsdGame {
   // operations on a key, a click, an entry or a change of state call it themselves.
   bool ClearMarks();
   bool HasMarks() const { return FMarked; }
-  // The entry rule at the current cell, then the completion check. Only during a game.
+  // At the current cell: the entry rule and the completion check, or in notes mode the symbol
+  // noted or taken out (a space clears the notes). Only during a game.
   TOutcome EnterSymbol(char ch);
-  // The entry rule at the move's cell, which becomes the current cell. Only during a game.
+  // The move at its cell, which becomes the current cell; a move that changes the grid becomes
+  // the newest step of the history, and the steps undone before it are gone. Only while the
+  // player's grid is shown in a game.
   TOutcome ApplyMove(const TMove& move);
+  // Takes back the newest step still in force, or puts back the oldest one taken back; its cell
+  // becomes the current cell and the completion check follows. Only while the player's grid is
+  // shown in a game; a new game starts with no steps.
+  TOutcome Undo();
+  TOutcome Redo();
+  bool CanUndo() const { return FDone > 0; }
+  bool CanRedo() const { return FDone < FHistory.size(); }
   // A key reached the grid; ch is the character it types, or 0 for a key that types none.
   TOutcome KeyOnGrid(char ch);
   // A symbol or the delete item chosen from the grid's menu.
   TOutcome MenuEntry(char ch);
   // A right click on a cell; during a game it makes the cell current (true).
   bool PointAtCell(std::int32_t column, std::int32_t row);
+
+  // ---- Keeping a game between runs
+  // The running game as the saved-game format writes it, its elapsed time read now.
+  std::string SaveText() const;
+  // Plays a game a loader accepted (ReadSavedGame) from where it was left: its puzzle, grids,
+  // notes and settings, the clock going on from its elapsed time, in gsPlaying. Only while no
+  // game runs.
+  TOutcome Resume(const TSavedGame& saved);
 
   // ---- Rules
   bool HasConflict(std::int32_t row, std::int32_t column) const;
@@ -228,6 +274,27 @@ class TsdGame {
   bool NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcome& outcome);
   void SetState(GameState state);
   bool InBoard(std::int32_t row, std::int32_t column) const;
+  // A new game or none: no notes, no history.
+  void ForgetPlayerWork();
+
+  // One cell as a step left it, and as it was before.
+  struct TCellChange {
+    std::int32_t row;
+    std::int32_t column;
+    char symbolBefore;
+    char symbolAfter;
+    TNotes notesBefore;
+    TNotes notesAfter;
+  };
+  struct TStep {
+    TMove move;
+    std::vector<TCellChange> changes;
+  };
+  // Writes the step's cells as it left them (forward) or as it found them.
+  void Apply(const TStep& step, bool forward);
+  // Undo or redo of a step: its cells, the current cell, the completion check.
+  TOutcome Step(const TStep& step, bool forward);
+  void CheckCompletionInto(TOutcome& outcome) const;
 
   const IPuzzleSource& FPuzzles;
   const IGameClock& FClock;
@@ -241,6 +308,11 @@ class TsdGame {
   bool FGridSetUp = false;
   bool FErrorMarking = false;
   bool FTimerHidden = false;
+  bool FNotesMode = false;
+  TNoteGrid FNotes{};
+  // The steps of the game, oldest first; the first FDone are in force, the rest were undone.
+  std::vector<TStep> FHistory;
+  std::size_t FDone = 0;
   std::int32_t FCurrentColumn = 0;
   std::int32_t FCurrentRow = 0;
   // The tints of the last explanation, [row][column]; FMarked while any is set.

@@ -3,9 +3,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QApplication::applicationName(), text);
@@ -22,6 +27,13 @@ TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString&
   return TConfirmAnswer::Cancel;
 }
 
+TConfirmAnswer TQtConfirmService::AskYesNo(QWidget* parent, const QString& text) {
+  // Yes is the default, so that Return keeps what the player has; Escape or closing is No.
+  const auto answer = QMessageBox::question(parent, QApplication::applicationName(), text,
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+  return answer == QMessageBox::Yes ? TConfirmAnswer::Yes : TConfirmAnswer::No;
+}
+
 bool TQtPrintDialogService::Execute(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
@@ -35,17 +47,64 @@ QDateTime TQtTimeService::Now() const {
   return QDateTime::currentDateTime();
 }
 
+QString TQtGameStore::Path() const {
+  const QString folder = FFolder.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             : FFolder;
+  // No data folder at all (no home): no file, rather than one in whatever the working folder is.
+  if (folder.isEmpty()) return {};
+  return QDir(folder).filePath(QStringLiteral("saved-game"));
+}
+
+std::optional<QByteArray> TQtGameStore::Read(qint64 maxBytes) {
+  const QString path = Path();
+  if (path.isEmpty()) return std::nullopt;
+  QFile file(path);
+  if (!file.exists()) return std::nullopt;
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  return file.read(maxBytes + 1);
+}
+
+bool TQtGameStore::Write(const QByteArray& bytes) {
+  const QString path = Path();
+  if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    file.commit();  // ends the cancelled write; the old file stays
+    return false;
+  }
+  return file.commit();
+}
+
+void TQtGameStore::Discard() {
+  if (const QString path = Path(); !path.isEmpty()) QFile::remove(path);
+}
+
+void TQtGameStore::SetAside() {
+  const QString path = Path();
+  if (path.isEmpty()) return;
+  const QString stem = path + QStringLiteral(".set-aside-") +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString target = stem;
+  for (int n = 2; QFile::exists(target); ++n) target = stem + QStringLiteral("-%1").arg(n);
+  QFile::rename(path, target);
+}
+
 TServices QtServices() {
   static TQtMessageService messages;
   static TQtConfirmService confirm;
   static TQtPrintDialogService printDialog;
   static TQtUrlOpener urls;
   static TQtTimeService time;
+  static TQtGameStore store;
   TServices s;
   s.messages = &messages;
   s.confirm = &confirm;
   s.printDialog = &printDialog;
   s.urls = &urls;
   s.time = &time;
+  s.store = &store;
   return s;
 }

@@ -1,10 +1,12 @@
 // Platform services the game asks for, behind small interfaces so tests can answer in their place.
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QThread>
 #include <QUrl>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -18,11 +20,13 @@ class IMessageService {
 
 enum class TConfirmAnswer { Yes, No, Cancel };
 
-// A modal Yes/No/Cancel question; closing the box counts as Cancel.
+// A modal Yes/No/Cancel question; closing the box counts as Cancel. A modal Yes/No question,
+// Yes the default; closing the box counts as No.
 class IConfirmService {
  public:
   virtual ~IConfirmService() = default;
   virtual TConfirmAnswer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
+  virtual TConfirmAnswer AskYesNo(QWidget* parent, const QString& text) = 0;
 };
 
 // The system's print dialog: true when the user confirmed; the printer is then set up.
@@ -51,6 +55,22 @@ class ITimeService {
   }
 };
 
+// Where the running game is kept between runs: the bytes of one file. A write replaces the whole
+// file at once, so a crash or a kill leaves the old bytes or the new ones, never a mix.
+class IGameStore {
+ public:
+  virtual ~IGameStore() = default;
+  // The kept bytes, no more than maxBytes + 1 of them (enough to tell an oversized file); none when
+  // nothing is kept. A file that is there but cannot be read gives no bytes at all.
+  virtual std::optional<QByteArray> Read(qint64 maxBytes) = 0;
+  // False when the bytes could not be written; the bytes kept before then stay.
+  virtual bool Write(const QByteArray& bytes) = 0;
+  // Nothing is kept any more.
+  virtual void Discard() = 0;
+  // The kept file is renamed, so that it is not read again but not lost either.
+  virtual void SetAside() = 0;
+};
+
 // The set of services a window is handed at start-up; none of the pointers is owned.
 struct TServices {
   IMessageService* messages = nullptr;
@@ -58,4 +78,5 @@ struct TServices {
   IPrintDialogService* printDialog = nullptr;
   IUrlOpener* urls = nullptr;
   ITimeService* time = nullptr;
+  IGameStore* store = nullptr;  // none: nothing is kept between runs
 };

@@ -2,6 +2,7 @@
 // ApplyState, which makes the window follow the model's state.
 #include <QAction>
 #include <QDateTime>
+#include <QSignalBlocker>
 
 #include "Language.h"
 #include "TDigitalClock.h"
@@ -22,6 +23,8 @@ void TfrmSudoku::FormShow() {
 }
 
 void TfrmSudoku::FormClose() {
+  // The elapsed time up to now goes with the game.
+  StoreGame();
   FGame.Close();
 }
 
@@ -44,11 +47,42 @@ void TfrmSudoku::ActPlayExecute() {
     return;
   }
   Process(FGame.Play());
-  if (FGame.State() != GameState::gsPlaying) return;
-  // The clock shows the time of day plus its offset, so it reads 00:00:00 now and then the time
-  // elapsed since Play.
+  if (FGame.State() == GameState::gsPlaying) StartClock();
+}
+
+void TfrmSudoku::StartClock() {
+  // The clock shows the time of day plus its offset, so it reads 00:00:00 at Play and then the
+  // time elapsed since (a resumed game's start lies back by the time it had run).
   const QTime start = QDateTime::fromMSecsSinceEpoch(FGame.StartTime()).time();
   ui->Clock1->SetOffset(-start.hour(), -start.minute(), -start.second());
+}
+
+void TfrmSudoku::StoreGame() {
+  if (!FServices.store || !FGame.GameRunning()) return;
+  const std::string text = FGame.SaveText();
+  if (FServices.store->Write(QByteArray::fromStdString(text)) || FStoreFailed) return;
+  FStoreFailed = true;
+  ShowMessage(Tr(TsdGame::StoreFailedMessage()));
+}
+
+void TfrmSudoku::OfferResume() {
+  if (!FServices.store || FGame.State() != GameState::gsEmpty) return;
+  const std::optional<QByteArray> bytes =
+      FServices.store->Read(static_cast<qint64>(MaxSavedGameBytes));
+  if (!bytes) return;
+  const TSavedGameRead read =
+      ReadSavedGame(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+  if (!read.game) {
+    FServices.store->SetAside();
+    ShowMessage(Tr(TsdGame::SetAsideMessage(read.reason)));
+    return;
+  }
+  if (FServices.confirm->AskYesNo(this, Tr(TsdGame::ResumeQuestion())) != TConfirmAnswer::Yes) {
+    FServices.store->Discard();
+    return;
+  }
+  Process(FGame.Resume(*read.game));
+  if (FGame.State() == GameState::gsPlaying) StartClock();
 }
 
 void TfrmSudoku::ActSuggerisciExecute() {
@@ -74,6 +108,14 @@ void TfrmSudoku::ApplyState() {
   ui->cbgLivello->setEnabled(false);
   FMenuAutoPopup = false;
 
+  {
+    // The check boxes show the model's settings, which a resumed game brings along; the model
+    // already holds them, so their reactions need not run.
+    const QSignalBlocker marking(ui->cbxControllo);
+    const QSignalBlocker notes(ui->cbxNote);
+    ui->cbxControllo->setChecked(FGame.ErrorMarking());
+    ui->cbxNote->setChecked(FGame.NotesMode());
+  }
   if (view.gamePanel) {
     ui->pnlGameOn->show();
     // Unchecking runs the box's reaction through its toggled signal; when it was unchecked

@@ -1,5 +1,6 @@
 // The grid view: window and grid sizes per box size, the per-cell paint, and the +/- size buttons.
 #include <QApplication>
+#include <QFontInfo>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <array>
 
+#include "NoteGlyphs.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "WindowPlacement.h"
@@ -24,6 +26,7 @@ const QColor GivenColour(0, 0, 255);
 const QColor EntryColour(0, 0, 0);
 const QColor MarkColour(255, 0, 0);
 const QColor BoxLineColour(0, 0, 0);
+const QColor NoteColour(48, 48, 48);
 
 // The light backgrounds of an explanation's marks (TCellMark), pale enough that blue givens,
 // black entries and the red marks stay as readable as on white.
@@ -77,7 +80,9 @@ struct TSymbolCache {
   int widthOf8 = 0;
   int height = 0;
   int ascent = 0;
+  int capHeight = 0;
   std::array<QStaticText, 128> texts;
+  std::array<int, 128> widths{};
   std::array<bool, 128> ready{};
 
   void Use(const QFont& f) {
@@ -88,6 +93,7 @@ struct TSymbolCache {
     widthOf8 = metrics.horizontalAdvance(QLatin1Char('8'));
     height = metrics.height();
     ascent = metrics.ascent();
+    capHeight = metrics.capHeight();
     ready.fill(false);
   }
 
@@ -97,16 +103,105 @@ struct TSymbolCache {
       texts[i].setText(QString(QLatin1Char(ch)));
       texts[i].setTextFormat(Qt::PlainText);
       texts[i].prepare(QTransform(), font);
+      widths[i] = QFontMetrics(font).horizontalAdvance(QLatin1Char(ch));
       ready[i] = true;
     }
     return texts[i];
   }
+  int Width(char ch) {
+    Text(ch);
+    return widths[static_cast<unsigned char>(ch) & 0x7F];
+  }
 };
 
-// One cache per weight: regular entries and bold givens.
+// One cache per weight: regular entries and bold givens; and one for the notes' small font.
 TSymbolCache& SymbolCache(bool bold) {
   static TSymbolCache caches[2];
   return caches[bold ? 1 : 0];
+}
+TSymbolCache& NoteCache() {
+  static TSymbolCache cache;
+  return cache;
+}
+
+// Below this pixel size the grid's font no longer makes legible notes; pixel glyphs do.
+constexpr int SmallestNoteFont = 9;
+
+// The pixel size of the notes' font: the largest that keeps every symbol of the set inside a
+// place, with a pixel to spare beside it and two below, and stays below the entries' size; 6 at
+// the least. Remembered for the last font and place.
+int NotePixelSize(const QFont& gridFont, std::string_view symbols, int placeWidth,
+                  int placeHeight) {
+  static QFont lastFont;
+  static std::string lastSymbols;
+  static int lastWidth = -1;
+  static int lastHeight = -1;
+  static int lastSize = 6;
+  if (gridFont == lastFont && symbols == lastSymbols && placeWidth == lastWidth &&
+      placeHeight == lastHeight)
+    return lastSize;
+  lastFont = gridFont;
+  lastSymbols = symbols;
+  lastWidth = placeWidth;
+  lastHeight = placeHeight;
+  QFont font = gridFont;
+  font.setBold(false);
+  int size = QFontInfo(gridFont).pixelSize() - 2;
+  for (; size > 6; --size) {
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const char symbol : symbols)
+      widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(symbol)));
+    if (metrics.capHeight() + 2 <= placeHeight && widest < placeWidth) break;
+  }
+  lastSize = std::max(size, 6);
+  return lastSize;
+}
+
+// The notes of a cell, each symbol at its own place of an N × N layout (symbol k in row k / N,
+// column k % N, N the box size), so that a symbol is always found at the same spot. Where the
+// places are roomy enough the grid's font writes them, otherwise the pixel glyphs, as large as a
+// place allows.
+void DrawNotes(QPainter& canvas, const QRect& cell, TNotes notes, std::string_view symbols,
+               int boxSize, const QFont& gridFont) {
+  if (boxSize <= 0) return;
+  // Off the lines: a pixel at the left, and the cell's last column and row, which a box line
+  // covers.
+  const QRect area = cell.adjusted(1, 0, -1, -1);
+  const int placeWidth = area.width() / boxSize;
+  const int placeHeight = area.height() / boxSize;
+  QFont font = gridFont;
+  font.setBold(false);
+  font.setPixelSize(NotePixelSize(gridFont, symbols, placeWidth, placeHeight));
+  const bool pixelGlyphs = font.pixelSize() < SmallestNoteFont;
+  // The widest pixel glyph is 5 pixels: one to spare beside it and below it.
+  const int scale = std::max(1, std::min(placeHeight / (NoteGlyphRows + 1), placeWidth / 6));
+  TSymbolCache& glyphs = NoteCache();
+  glyphs.Use(font);
+  canvas.setFont(font);
+  canvas.setPen(QPen(NoteColour, 1));
+  for (std::size_t k = 0; k < symbols.size() && k < 32; ++k) {
+    if (!(notes & (TNotes{1} << k))) continue;
+    const char symbol = symbols[k];
+    const int column = static_cast<int>(k) % boxSize;
+    const int row = static_cast<int>(k) / boxSize;
+    const int left = area.left() + area.width() * column / boxSize;
+    const int right = area.left() + area.width() * (column + 1) / boxSize;
+    const int top = area.top() + area.height() * row / boxSize;
+    const int bottom = area.top() + area.height() * (row + 1) / boxSize;
+    if (pixelGlyphs) {
+      const QImage glyph = NoteGlyph(symbol, scale, NoteColour);
+      canvas.drawImage(
+          QPoint((left + right - glyph.width() + 1) / 2, (top + bottom - glyph.height() + 1) / 2),
+          glyph);
+      continue;
+    }
+    // Centred on the capital height: the symbols are digits and capitals, none goes below the line.
+    const int baseline = (top + bottom + glyphs.capHeight + 1) / 2;
+    const int x = (left + right - glyphs.Width(symbol) + 1) / 2;
+    canvas.drawStaticText(QPoint(x, baseline - glyphs.ascent), glyphs.Text(symbol));
+  }
 }
 
 }  // namespace
@@ -227,6 +322,11 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
     else
       canvas.drawText(QPoint(left + dx, top + dy + symbols.ascent),
                       QString(QLatin1Char(cell.symbol)));
+  }
+  if (cell.symbol == ' ' && cell.notes != 0) {
+    const QFont gridFont = canvas.font();
+    DrawNotes(canvas, rect, cell.notes, FGame.Symbols(), FGame.BoxSize(), gridFont);
+    canvas.setFont(gridFont);
   }
   if (cell.conflict) {
     canvas.setPen(QPen(MarkColour, 1));

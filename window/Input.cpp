@@ -84,6 +84,15 @@ bool TfrmSudoku::PreviewKey(const QKeyEvent& key) {
 }
 
 bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+  // Ctrl+Z and Ctrl+Shift+Z: "Z" is a symbol at no size, so they took nothing before.
+  const Qt::KeyboardModifiers held = modifiers & (BlockingModifiers | Qt::MetaModifier);
+  if (keyCode == 'Z' &&
+      (held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier))) {
+    const std::optional<TCommand> command = FGame.UndoRedoKey(held.testFlag(Qt::ShiftModifier));
+    if (!command) return false;
+    RunCommand(*command);
+    return true;
+  }
   if (modifiers & BlockingModifiers) return false;
   if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F10) return false;
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
@@ -123,6 +132,15 @@ void TfrmSudoku::RunCommand(TCommand command) {
       break;
     case TCommand::Explain:
       ActSpiegaExecute();
+      break;
+    case TCommand::ToggleNotes:
+      ui->cbxNote->toggle();  // its toggled signal runs the reaction
+      break;
+    case TCommand::Undo:
+      Process(FGame.Undo());
+      break;
+    case TCommand::Redo:
+      Process(FGame.Redo());
       break;
   }
 }
@@ -191,7 +209,7 @@ void TfrmSudoku::N21Click() {
 }
 
 void TfrmSudoku::cbxControlloClick() {
-  FGame.SetErrorMarking(ui->cbxControllo->isChecked());
+  Process(FGame.SetErrorMarking(ui->cbxControllo->isChecked()));
   ReportCellNames();
   if (ui->sg1->isHidden()) return;
   ui->sg1->viewport()->update();
@@ -202,6 +220,11 @@ void TfrmSudoku::cbxControlloClick() {
 void TfrmSudoku::cbxHideTimerClick() {
   FGame.SetTimerHidden(ui->cbxHideTimer->isChecked());
   FollowTimer();
+}
+
+void TfrmSudoku::cbxNoteClick() {
+  Process(FGame.SetNotesMode(ui->cbxNote->isChecked()));
+  if (!ui->sg1->isHidden()) ui->sg1->setFocus();
 }
 
 void TfrmSudoku::FollowTimer() {

@@ -27,6 +27,7 @@ const TCaption Captions[] = {
     {"btnPrint", -1, {"Stampa [F7]", "Print [F7]"}},
     {"cbxHideTimer", -1, {"Nascondi timer [F9]", "Hide timer [F9]"}},
     {"cbxControllo", -1, MarkingCaption},
+    {"cbxNote", -1, NotesCaption},
     {"cxButton1", -1, {"Suggerimento!", "Hint! [F4]"}},
     {"StaticText3", -1, {"Dimensione +/-", ""}},
     {"StaticText4", -1, {"dei caratteri e della griglia", "Font and Grid size +/-"}},

@@ -49,7 +49,8 @@ void TfrmSudoku::InstallScreenReaderSupport() {
   static std::once_flag installed;
   std::call_once(installed, [] { QAccessible::installFactory(WindowFactory); });
   ui->sg1->SetCellNameHandler([this](int column, int row) {
-    return Tr(CellName(row, column, FGame.CellView(row, column)));
+    const TCellView cell = FGame.CellView(row, column);
+    return Tr(CellName(row, column, cell, FGame.NoteSymbols(cell.notes)));
   });
 }
 

@@ -174,6 +174,7 @@ void TfrmSudoku::BindControls() {
   // Check boxes react to every change of state, also one made by the program or a key.
   connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
   connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
+  connect(ui->cbxNote, &QCheckBox::toggled, this, [this] { cbxNoteClick(); });
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
   connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
@@ -183,6 +184,10 @@ void TfrmSudoku::BindControls() {
   });
 
   ui->Clock1->SetTimeService(FServices.time);
+#ifndef QT_NO_SESSIONMANAGER
+  // A desktop session that ends asks first: the game goes with the time up to then.
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { StoreGame(); });
+#endif
 
   // The maker's notice in raised lettering.
   auto* raised = new QGraphicsDropShadowEffect(ui->cxLabel3);
@@ -212,6 +217,9 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
     // Before any message: the congratulation follows the entry that completed the grid.
     ReportCellNames();
   }
+  // Kept before any message, so that a process ended while a box is open has lost nothing.
+  if (outcome.storeGame) StoreGame();
+  if (outcome.forgetGame && FServices.store) FServices.store->Discard();
   for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
   if (outcome.focusGrid) FocusGrid();
   if (outcome.stateChanged) {
@@ -242,6 +250,9 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   }
   ShowPictures();
   FormShow();
+  // Asked once the window is up and painted, as a box in front of it.
+  QMetaObject::invokeMethod(
+      this, [this] { OfferResume(); }, Qt::QueuedConnection);
 }
 
 void TfrmSudoku::closeEvent(QCloseEvent* event) {

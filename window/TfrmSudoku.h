@@ -90,6 +90,7 @@ class TfrmSudoku : public QWidget {
   void N21Click();
   void cbxControlloClick();
   void cbxHideTimerClick();
+  void cbxNoteClick();
   void FollowTimer();
 
   // ---- Game flow
@@ -103,6 +104,14 @@ class TfrmSudoku : public QWidget {
   // A key or click the window handles without the model takes an explanation's marks away.
   void ClearMarks();
   void ApplyState();
+  // The clock shows the time since the model's start of the game.
+  void StartClock();
+
+  // ---- Keeping the game between runs
+  // Writes the running game to the store; a failure is told once per run.
+  void StoreGame();
+  // Once the window is up: a kept game is offered for resuming, or set aside when unreadable.
+  void OfferResume();
 
   // ---- Printing
   void ActPrintExecute();
@@ -150,4 +159,5 @@ class TfrmSudoku : public QWidget {
   // The device-pixel ratio the pictures were last drawn for.
   qreal FPictureRatio = 0;
   bool FMenuAutoPopup = false;
+  bool FStoreFailed = false;
 };

@@ -40,7 +40,8 @@ class TPatternPuzzles final : public IPuzzleSource {
 };
 
 // A window in gsPlaying with a full grid, typed in as a player would: the solution, and one wrong
-// entry per row so that conflict marks are drawn and every non-blank cell is checked.
+// entry per row so that conflict marks are drawn and every non-blank cell is checked. With notes,
+// every open cell holds every symbol as a note instead: the most a grid of notes can paint.
 struct TPlayingWindow {
   TSilentMessages Messages;
   TPatternPuzzles Puzzles;
@@ -48,7 +49,7 @@ struct TPlayingWindow {
 
   void Press(Qt::Key key) { QTest::keyClick(Form->windowHandle(), key); }
 
-  explicit TPlayingWindow(int boxSize) {
+  explicit TPlayingWindow(int boxSize, bool notes = false) {
     TServices services;
     services.messages = &Messages;
     Form = std::make_unique<TfrmSudoku>(services, Puzzles);
@@ -63,18 +64,24 @@ struct TPlayingWindow {
     QApplication::processEvents();
     const TsdGame& game = Form->Game();
     auto* grid = Form->findChild<TDrawGrid*>(QStringLiteral("sg1"));
+    if (notes) Press(Qt::Key_F2);
     for (int r = 0; r < game.Side(); ++r)
       for (int c = 0; c < game.Side(); ++c) {
         if (game.GivenGrid()[r][c] != ' ') continue;
         grid->SetCurrentCell(c, r);
+        if (notes) {
+          for (const char symbol : game.Symbols()) Press(Qt::Key(symbol));
+          continue;
+        }
         Press(Qt::Key(c == 1 ? game.PlayGrid()[r][0] : game.SolutionGrid()[r][c]));
       }
   }
 };
 
+// Arguments: box size; 1 for a grid of notes (every symbol in every open cell), 0 for entries.
 void BM_GridRepaint(benchmark::State& state) {
   const int boxSize = static_cast<int>(state.range(0));
-  TPlayingWindow window(boxSize);
+  TPlayingWindow window(boxSize, state.range(1) != 0);
   QWidget* viewport = window.Form->findChild<TDrawGrid*>(QStringLiteral("sg1"))->viewport();
   QImage target(viewport->size(), QImage::Format_RGB32);
   viewport->render(&target);  // warm-up: glyph caches
@@ -84,7 +91,13 @@ void BM_GridRepaint(benchmark::State& state) {
   }
   state.counters["cells"] = boxSize * boxSize * boxSize * boxSize;
 }
-BENCHMARK(BM_GridRepaint)->Arg(3)->Arg(5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridRepaint)
+    ->Args({3, 0})
+    ->Args({5, 0})
+    ->Args({3, 1})
+    ->Args({4, 1})
+    ->Args({5, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -7,8 +7,10 @@ out=$(cd "$(dirname "$0")" && pwd)
 display=${TESSAMOND_SHOT_DISPLAY:-:78}
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb' EXIT
 export DISPLAY=$display
+# A data folder of its own: no kept game of the user's is offered, none is left behind.
+export XDG_DATA_HOME=$(mktemp -d)
+trap 'kill $xvfb; rm -rf "$XDG_DATA_HOME"' EXIT
 sleep 1
 setxkbmap us
 for size in 3 4 5; do

@@ -11,7 +11,13 @@ display="${TESSAMOND_SHOT_DISPLAY:-:93}"
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
-cleanup() { kill "${app:-}" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+# A data folder of its own: no kept game of the user's is offered, none is left behind.
+export XDG_DATA_HOME="$(mktemp -d)"
+cleanup() {
+  kill "${app:-}" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$XDG_DATA_HOME"
+}
 trap cleanup EXIT
 sleep 1
 

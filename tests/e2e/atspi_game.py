@@ -11,7 +11,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import check, run  # noqa: E402
+from atspi_session import Failure, check, run  # noqa: E402
 
 CELL = re.compile(r"Row (\d), column (\d): (empty|\d)(, given)?(, conflict)?")
 NAME_CHANGED = "object:property-change:accessible-name"
@@ -95,7 +95,13 @@ def scenario(s, log):
     for at in empty:
         enter(at, solution[at][0])
     reads(empty[-1], f"Row {empty[-1][0] + 1}, column {empty[-1][1] + 1}: {solution[empty[-1]][0]}")
-    box, texts = s.wait_for_message()
+    try:
+        box, texts = s.wait_for_message()
+    except Failure as failure:
+        # Say which cells the tree reads otherwise than the solution, so a miss can be traced.
+        wrong = {at: symbol for at, (symbol, _) in read_grid(table).items()
+                 if symbol != solution[at][0]}
+        raise Failure(f"{failure}; cells that differ from the solution: {wrong}") from failure
     check(any(t.startswith("Congratulations !") and t.endswith(" seconds.") for t in texts),
           f"the last entry's box reads {texts}")
     log(f"every cell filled through the tree; the box reads {texts[0]!r}")

@@ -165,6 +165,7 @@ class AtspiSession:
             "DBUS_SESSION_BUS_ADDRESS": address,
             "XDG_RUNTIME_DIR": os.path.join(self.work, "run"),
             "HOME": self.work,
+            "XDG_DATA_HOME": os.path.join(self.work, "data"),  # no kept game of the user's
             "LANG": "C.UTF-8",
         })
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)

@@ -17,13 +17,15 @@ import sys
 import tempfile
 import time
 
-DEADLINE_SECONDS = 100  # the whole run; a hang fails instead of waiting for ctest's limit
+DEADLINE_SECONDS = 160  # the whole run; a hang fails instead of waiting for ctest's limit
 MAIN_TITLE = r"^Tessamond Vers"
 BOX_TITLE = "Tessamond"  # message and confirmation boxes carry the application's name
 SCREEN = "1024x768x24"
 
 STARTED = []  # (name, Popen) of every process started here, ended in reverse order
 WORK = tempfile.mkdtemp(prefix="tessamond-e2e-")
+DATA = os.path.join(WORK, "data")
+SAVED = os.path.join(DATA, "Tessamond", "saved-game")
 DISPLAY = None
 STEP = "start"
 T0 = time.monotonic()
@@ -218,6 +220,8 @@ class Game:
         env["HOME"] = WORK
         env["XDG_RUNTIME_DIR"] = os.path.join(WORK, "run")
         env["XDG_CONFIG_HOME"] = os.path.join(WORK, "config")
+        # The kept game lives here, never in the user's data folder.
+        env["XDG_DATA_HOME"] = DATA
         env["LANG"] = "C.UTF-8"
         # Under the sanitizer build, D-Bus's own process-long buffers are not the game's leaks.
         suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan.supp")
@@ -456,6 +460,129 @@ def scenario(binary):
     log(f"help addresses asked for: {game.urls()}")
     if empty and not os.path.exists(empty):
         fail("lost a screenshot")
+    if os.path.exists(SAVED):
+        fail("a game is kept after it was quit")
+
+    kept_game(binary, url_log)
+
+
+def grid_shot(game, name):
+    return screenshot(name), region_of(game, "grid")
+
+
+def same_grid(a, b, region):
+    return changed_pixels(a, b, region) == 0
+
+
+def kept_game(binary, url_log):
+    """Notes, undo and redo, and the game kept across a restart; then a damaged kept file."""
+    global STEP
+    STEP = "a new start with nothing kept"
+    game = Game(binary, url_log)
+    game.expect_no_box("a start with nothing kept")
+    key("F10")
+    key("F5")
+    if not os.path.exists(SAVED):
+        fail(f"no game kept at {SAVED} once play started")
+
+    STEP = "typing, undo, redo"
+    grid = region_of(game, "grid")
+    for attempt in range(30):
+        before = screenshot(f"70-before-{attempt}")
+        key("7")
+        typed = screenshot(f"71-typed-{attempt}")
+        if not same_grid(before, typed, grid):
+            break
+        key("Right")
+    else:
+        fail("no open cell took '7'")
+    key("Right")
+    key("ctrl+z")
+    undone = screenshot("72-undone")
+    if not same_grid(before, undone, grid):
+        fail("Ctrl+Z did not bring the grid back, current cell included")
+    key("ctrl+shift+z")
+    redone = screenshot("73-redone")
+    if not same_grid(typed, redone, grid):
+        fail("Ctrl+Shift+Z did not put the entry back")
+
+    STEP = "notes on"
+    panel = region_of(game, "panel")
+    key("F2")
+    notes_on = screenshot("74-notes-on")
+    if changed_pixels(redone, notes_on, panel) < 20:
+        fail("F2 did not check the Notes box")
+    key("Right")
+    for attempt in range(30):
+        before = screenshot(f"75-before-note-{attempt}")
+        key("3")
+        one_note = screenshot(f"76-noted-{attempt}")
+        if not same_grid(before, one_note, grid):
+            break
+        key("Right")
+    else:
+        fail("no open cell took the note 3")
+    key("5")
+    noted = screenshot("77-two-notes")
+    if same_grid(one_note, noted, grid):
+        fail("the note 5 did not show")
+    key("ctrl+z")
+    if not same_grid(one_note, screenshot("78-note-undone"), grid):
+        fail("Ctrl+Z did not take the note 5 back")
+    key("ctrl+shift+z")
+    if not same_grid(noted, screenshot("79-note-redone"), grid):
+        fail("Ctrl+Shift+Z did not put the note 5 back")
+    STEP = "notes off"
+    key("F2")
+    if changed_pixels(noted, screenshot("79-notes-off"), panel) < 20:
+        fail("F2 did not uncheck the Notes box")
+
+    STEP = "closing with a game running"
+    # The resumed game starts at the top-left cell; go there, so the two pictures can match.
+    key("Home", *["Up"] * 9)
+    left = screenshot("80-left")
+    send_close(game.wid)
+    try:
+        code = game.proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        fail("the game did not end when its window was closed")
+    if code != 0:
+        fail(f"the game ended with exit code {code}")
+    with open(SAVED, encoding="ascii") as f:
+        if f.readline() != "Tessamond saved game 1\n":
+            fail("the kept game has no version line")
+
+    STEP = "resuming at the next start"
+    game = Game(binary, url_log)
+    game.expect_box("resume question", ["y"])
+    time.sleep(0.5)
+    resumed = screenshot("81-resumed")
+    if not same_grid(left, resumed, region_of(game, "grid")):
+        fail("the resumed grid is not the grid left (entries, notes, current cell)")
+    if changed_pixels(left, resumed, region_of(game, "panel")) > 400:
+        fail("the resumed game's panel is not the one left (notes box, error marking, clock)")
+
+    STEP = "quitting the resumed game"
+    key("F5")
+    game.expect_box("quit question", ["y"])
+    if os.path.exists(SAVED):
+        fail("the game is still kept after it was quit")
+    send_close(game.wid)
+    game.proc.wait(timeout=10)
+    with open(SAVED, "w", encoding="ascii") as f:
+        f.write("Tessamond saved game 1\nbox 9\n")
+
+    STEP = "a damaged kept game"
+    game = Game(binary, url_log)
+    game.expect_box("set-aside message", ["Return"])
+    folder = os.path.dirname(SAVED)
+    aside = [n for n in os.listdir(folder) if n.startswith("saved-game.set-aside-")]
+    if os.path.exists(SAVED) or len(aside) != 1:
+        fail(f"the damaged file was not set aside: {os.listdir(folder)}")
+    game.expect_no_box("the set-aside message")
+    send_close(game.wid)
+    game.proc.wait(timeout=10)
+    log("notes, undo, redo, resume and the set-aside file as a player meets them")
 
 
 def radio_position(game, index):

@@ -1,5 +1,6 @@
 // A scripted game session for the leak check: every size generated from the shipped catalogue,
-// played with keys, clicks and the context menu, printed to PDF, quit, and the window closed.
+// played with keys, clicks, the context menu, notes, undo and redo, printed to PDF, quit; a game
+// left in a closed window, resumed in a new one and quit; and the window closed.
 // `make memcheck` runs it under valgrind; it also runs on its own and exits 0 when the session
 // went as a player would expect.
 #include <QContextMenuEvent>
@@ -59,6 +60,21 @@ void PlayOneSize(TfrmSudoku& form, TFakeServices& fakes, int sizeIndex, const QS
         Answer(form, column, row);
         ++typed;
       }
+  // Notes in the next open cells, one undone and redone, and an entry that takes some out.
+  Press(form, Qt::Key_F2);
+  int noted = 0;
+  for (int row = 0; row < side && noted < 3; ++row)
+    for (int column = 0; column < side && noted < 3; ++column)
+      if (game.PlayGrid()[row][column] == ' ') {
+        GridOf(&form)->SetCurrentCell(column, row);
+        for (int k = 0; k < 3; ++k) Press(form, static_cast<Qt::Key>(game.Symbols()[k]));
+        ++noted;
+      }
+  PressKey(&form, Qt::Key_Z, Qt::ControlModifier);
+  PressKey(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  Press(form, Qt::Key_F2);
+  Press(form, static_cast<Qt::Key>(game.Symbols()[0]));
+  Expect(game.CanUndo(), QStringLiteral("notes and undo at box size %1").arg(boxSize));
   Press(form, Qt::Key_F8);  // conflicts marked
   Press(form, Qt::Key_F9);  // timer hidden
   Press(form, Qt::Key_F4);  // hint
@@ -124,6 +140,23 @@ int main(int argc, char** argv) {
     }
     Press(*form, Qt::Key_F1);
     Expect(fakes.Urls.Opened.size() == 1, QStringLiteral("help opened once"));
+
+    // A game left in a closed window comes back in a new one.
+    Press(*form, Qt::Key_F5);
+    Answer(*form, form->Game().CurrentColumn(), form->Game().CurrentRow());
+    form->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Expect(fakes.Store.Kept.has_value(), QStringLiteral("the game kept when the window closed"));
+    fakes.Confirm.Script = {TConfirmAnswer::Yes, TConfirmAnswer::Yes};
+    form = new TfrmSudoku(fakes.Services(), BuiltInPuzzles());
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->SetWaterMark([&holder] { return holder.WaterMark(); });
+    form->show();
+    form->activateWindow();
+    QApplication::processEvents();
+    Expect(form->Game().State() == gsPlaying, QStringLiteral("the game resumed"));
+    Press(*form, Qt::Key_F5);
+    Expect(!fakes.Store.Kept, QStringLiteral("the resumed game quit and forgotten"));
 
     // Closing the window ends the session, as the close button does.
     form->close();

@@ -5,45 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "FakePuzzles.h"
-#include "TsdGame.h"
+#include "GameFixture.h"
 
 namespace {
 
 using enum GameState;
-
-struct TGame {
-  TFakePuzzleSource Source;
-  TFakeClock Clock;
-  TsdGame Game{Source, Clock};
-  TGame() { Game.Start(); }
-
-  TOutcome Generate(int boxSize) { return Game.Generate(boxSize - 3, 0); }
-  // Generate, then F5 and F6 as a player would, to reach a state.
-  void Reach(GameState state, int boxSize = 3) {
-    if (state == gsEmpty) return;
-    Generate(boxSize);
-    if (state == gsSolutionView) Game.ToggleView();
-    if (state == gsPlaying || state == gsPlayingSolution) Game.Play();
-    if (state == gsPlayingSolution) Game.ToggleView();
-  }
-  // The first cell, row by row, that is (or is not) a given.
-  TMove First(bool given) const {
-    for (int row = 0; row < Game.Side(); ++row)
-      for (int column = 0; column < Game.Side(); ++column)
-        if ((Game.GivenGrid()[row][column] != ' ') == given) return {column, row, ' '};
-    return {-1, -1, ' '};
-  }
-  char Solution(const TMove& at) const { return Game.SolutionGrid()[at.row][at.column]; }
-  char Play(const TMove& at) const { return Game.PlayGrid()[at.row][at.column]; }
-  // Every open cell but `last` gets its answer.
-  void FillAllBut(const TMove& last) {
-    for (int row = 0; row < Game.Side(); ++row)
-      for (int column = 0; column < Game.Side(); ++column)
-        if (row != last.row || column != last.column)
-          Game.ApplyMove({column, row, Game.SolutionGrid()[row][column]});
-  }
-};
 
 std::vector<std::string> English(const std::vector<TBilingual>& texts) {
   std::vector<std::string> english;
@@ -276,8 +242,12 @@ TEST_P(StateTable, EnablesShowsAndCaptions) {
   EXPECT_EQ(g.Game.FunctionKey(3).has_value(), row.hint);
   EXPECT_EQ(g.Game.FunctionKey(9).has_value(), row.gamePanel);
   EXPECT_EQ(g.Game.FunctionKey(10).has_value(), row.generate);
+  // F2 (notes) and Ctrl+Z took nothing before, and take nothing outside the game's own grid.
+  EXPECT_EQ(g.Game.FunctionKey(2).has_value(), row.gamePanel);
+  EXPECT_EQ(g.Game.UndoRedoKey(false).has_value(), row.gamePanel);
+  EXPECT_EQ(g.Game.UndoRedoKey(true).has_value(), row.gamePanel);
   for (int key : {1, 5, 6, 7, 8}) EXPECT_TRUE(g.Game.FunctionKey(key)) << "F" << key;
-  for (int key : {2, 11}) EXPECT_FALSE(g.Game.FunctionKey(key)) << "F" << key;
+  EXPECT_FALSE(g.Game.FunctionKey(11));
 }
 
 const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};

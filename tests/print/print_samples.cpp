@@ -1,5 +1,6 @@
-// Prints a game in play at each size (a few entries, one conflict, error marking on) through the
-// real print path onto one-page PDFs: <folder>/print-9x9.pdf, print-16x16.pdf, print-25x25.pdf.
+// Prints a game in play at each size (a few entries, one conflict, error marking on, notes in a few
+// cells) through the real print path onto one-page PDFs: <folder>/print-9x9.pdf, print-16x16.pdf,
+// print-25x25.pdf.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -39,6 +40,21 @@ void PlaySomeMoves(TfrmSudoku& form) {
   }
 }
 
+// Notes in the first few empty cells, more in each: the first symbols of the set.
+void NoteSomeCells(TfrmSudoku& form) {
+  const TsdGame& game = form.Game();
+  const int side = game.Side();
+  PressKey(&form, Qt::Key_F2);
+  int noted = 0;
+  for (int row = 0; row < side && noted < 4; ++row)
+    for (int column = 0; column < side && noted < 4; ++column) {
+      if (game.PlayGrid()[row][column] != ' ') continue;
+      ++noted;
+      for (int k = 0; k < noted * 2 + 1; ++k) Type(form, column, row, game.Symbols()[k]);
+    }
+  PressKey(&form, Qt::Key_F2);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,7 +63,9 @@ int main(int argc, char** argv) {
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   QTextStream out(stdout);
 
-  TFakeServices fakes;  // the dialog answers "print to this file"; pauses return at once
+  // The dialog answers "print to this file", pauses return at once, and the game is kept in memory,
+  // in no folder of the user's.
+  TFakeServices fakes;
   TfrmSudoku form(fakes.Services());
   Tfrmhlpi holder;
   form.SetWaterMark([&holder] { return holder.WaterMark(); });
@@ -72,6 +90,7 @@ int main(int argc, char** argv) {
     PressKey(&form, Qt::Key_F5);
     if (!marking->isChecked()) PressKey(&form, Qt::Key_F8);
     PlaySomeMoves(form);
+    NoteSomeCells(form);
     QApplication::processEvents();
 
     const QString file = folder + QLatin1Char('/') + QLatin1String(size.name);

@@ -1,8 +1,12 @@
-// Tests of the real platform services: the quit question's buttons, and a browser that cannot be
-// started reported as a failure.
+// Tests of the real platform services: the questions' buttons, the kept game's file, and a
+// browser that cannot be started reported as a failure.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +18,8 @@ class TServicesTest : public QObject {
  private slots:
   void ConfirmDefaultsToNo_data();
   void ConfirmDefaultsToNo();
+  void ResumeQuestionDefaultsToYes();
+  void KeptGameFile();
   void UrlThatCannotBeOpenedIsAFailure();
 };
 
@@ -50,6 +56,54 @@ void TServicesTest::ConfirmDefaultsToNo() {
   QCOMPARE(shownText, QStringLiteral("Quit ?"));
   QCOMPARE(defaultButton, QMessageBox::No);
   QCOMPARE(answer, expected);
+}
+
+void TServicesTest::ResumeQuestionDefaultsToYes() {
+  QWidget parent;
+  parent.show();
+  QList<TConfirmAnswer> answers;
+  for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+    QTimer::singleShot(0, [key] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    answers << TQtConfirmService().AskYesNo(&parent, QStringLiteral("Resume ?"));
+  }
+  QCOMPARE(answers, (QList<TConfirmAnswer>{TConfirmAnswer::Yes, TConfirmAnswer::No}));
+}
+
+// In Qt's application data folder (here the test folder), replaced whole at every write, gone
+// when discarded, renamed when set aside.
+void TServicesTest::KeptGameFile() {
+  QStandardPaths::setTestModeEnabled(true);
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir(folder).removeRecursively();
+  TQtGameStore store;
+  QCOMPARE(store.Path(), QDir(folder).filePath(QStringLiteral("saved-game")));
+  QVERIFY(!store.Read(100));
+  QVERIFY(store.Write("first game, long"));
+  QVERIFY(store.Write("second"));
+  QCOMPARE(store.Read(100), std::optional<QByteArray>("second"));
+  QCOMPARE(store.Read(3), std::optional<QByteArray>("seco"));  // one byte past the limit
+  store.SetAside();
+  QVERIFY(!store.Read(100));
+  store.Write("third");
+  store.SetAside();
+  const QStringList aside = QDir(folder).entryList({"saved-game.set-aside-*"}, QDir::Files);
+  QCOMPARE(aside.size(), 2);
+  store.Write("fourth");
+  store.Discard();
+  QVERIFY(!store.Read(100));
+  QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+
+  // A folder that cannot be made: the write fails and nothing is kept.
+  QTemporaryDir dir;
+  QFile blocker(dir.filePath(QStringLiteral("file")));
+  QVERIFY(blocker.open(QIODevice::WriteOnly));
+  TQtGameStore blocked(dir.filePath(QStringLiteral("file/below")));
+  QVERIFY(!blocked.Write("game"));
+  QVERIFY(!blocked.Read(100));
+  QDir(folder).removeRecursively();
 }
 
 void TServicesTest::UrlThatCannotBeOpenedIsAFailure() {

@@ -26,14 +26,19 @@ class TFakeMessages final : public IMessageService {
   QStringList FocusAt;
 };
 
-// Answers Yes/No/Cancel questions from a script; an exhausted script answers Cancel, as closing the
-// box would.
+// Answers questions from a script; an exhausted script answers as closing the box would: Cancel,
+// or No where there is no Cancel (as there it also is).
 class TFakeConfirm final : public IConfirmService {
  public:
   TConfirmAnswer AskYesNoCancel(QWidget* /*parent*/, const QString& text) override {
     Asked << text;
     if (Script.isEmpty()) return TConfirmAnswer::Cancel;
     return Script.takeFirst();
+  }
+  TConfirmAnswer AskYesNo(QWidget* /*parent*/, const QString& text) override {
+    Asked << text;
+    const TConfirmAnswer answer = Script.isEmpty() ? TConfirmAnswer::No : Script.takeFirst();
+    return answer == TConfirmAnswer::Yes ? TConfirmAnswer::Yes : TConfirmAnswer::No;
   }
   QList<TConfirmAnswer> Script;
   QStringList Asked;
@@ -84,6 +89,30 @@ class TFakeTime final : public ITimeService {
   mutable qint64 PausedMs = 0;
 };
 
+// The kept game in memory: what the window wrote last, and what happened to it.
+class TFakeStore final : public IGameStore {
+ public:
+  std::optional<QByteArray> Read(qint64 maxBytes) override {
+    if (!Kept) return std::nullopt;
+    return Kept->left(maxBytes + 1);
+  }
+  bool Write(const QByteArray& bytes) override {
+    ++Writes;
+    if (Fails) return false;
+    Kept = bytes;
+    return true;
+  }
+  void Discard() override { Kept.reset(); }
+  void SetAside() override {
+    if (Kept) SetAsideBytes << *Kept;
+    Kept.reset();
+  }
+  std::optional<QByteArray> Kept;
+  QList<QByteArray> SetAsideBytes;
+  int Writes = 0;
+  bool Fails = false;
+};
+
 // All fakes together, handed to the window as one TServices.
 struct TFakeServices {
   TFakeMessages Messages;
@@ -91,6 +120,7 @@ struct TFakeServices {
   TFakePrintDialog PrintDialog;
   TFakeUrlOpener Urls;
   TFakeTime Time;
+  TFakeStore Store;
 
   TServices Services() {
     TServices s;
@@ -99,6 +129,7 @@ struct TFakeServices {
     s.printDialog = &PrintDialog;
     s.urls = &Urls;
     s.time = &Time;
+    s.store = &Store;
     return s;
   }
 };

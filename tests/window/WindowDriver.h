@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 #include "Fakes.h"
 #include "Language.h"
@@ -56,17 +57,34 @@ struct TWindow {
   TFakePuzzleSource Source;
   std::unique_ptr<TfrmSudoku> Form;
 
-  // Shown (its first show runs) and active, so the grid can take the focus as for a user.
-  explicit TWindow(const IPuzzleSource* puzzles = nullptr) {
-    Form = std::make_unique<TfrmSudoku>(Fakes.Services(), puzzles ? *puzzles : Source);
-    Form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
-    Form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+  // Shown (its first show runs) and active, so the grid can take the focus as for a user. `kept`:
+  // the game the store holds from an earlier run.
+  explicit TWindow(const IPuzzleSource* puzzles = nullptr,
+                   std::optional<QByteArray> kept = std::nullopt)
+      : Puzzles(puzzles) {
+    Fakes.Store.Kept = std::move(kept);
+    Open();
   }
   ~TWindow() {
     if (Form) Form->close();
   }
+  // The player closes the window and starts the game again: a new window on the same services,
+  // and so on the game they kept.
+  void Restart() {
+    Form->close();
+    Form.reset();
+    Open();
+  }
+
+  void Open() {
+    Form = std::make_unique<TfrmSudoku>(Fakes.Services(), Puzzles ? *Puzzles : Source);
+    Form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    QCoreApplication::processEvents();  // what the window does once it is up: the resume question
+  }
+  const IPuzzleSource* Puzzles = nullptr;
 
   const TsdGame& Game() const { return Form->Game(); }
   TDrawGrid* Grid() const { return GridOf(Form.get()); }

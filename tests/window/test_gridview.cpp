@@ -174,6 +174,48 @@ class TestGridView : public QObject {
     }
   }
 
+  // Each note at the place of its symbol in an N × N layout; an entry hides the cell's notes; the
+  // printed grid shows them as the screen does.
+  void notesStandAtTheirPlaces_data() { AddBoxSizes(); }
+  void notesStandAtTheirPlaces() {
+    QFETCH(int, boxSize);
+    TGridWindow w(boxSize, gsPlaying);
+    const std::string_view symbols = w.Game().Symbols();
+    int column = 0;
+    while (w.IsGiven(column, 0)) ++column;
+    const QRect cell = w.Grid()->CellRect(column, 0);
+    // The place of symbol k, a pixel wider all round than its share of the cell.
+    const auto place = [&](std::size_t k) {
+      const int i = int(k) % boxSize;
+      const int j = int(k) / boxSize;
+      return QRect(cell.left() + cell.width() * i / boxSize - 1,
+                   cell.top() + cell.height() * j / boxSize - 1, cell.width() / boxSize + 3,
+                   cell.height() / boxSize + 3);
+    };
+    w.Press(Qt::Key_F2);
+    for (const std::size_t k : {std::size_t(0), symbols.size() / 2, symbols.size() - 1}) {
+      w.Type(column, 0, ' ');
+      w.Type(column, 0, symbols[k]);
+      w.UnfocusGrid();
+      const QImage img = w.Grab();
+      const TCellInk ink = w.Ink(img, column, 0);
+      QVERIFY2(ink.dark > 0 && place(k).contains(ink.box),
+               qPrintable(QStringLiteral("note %1 inked at %2,%3 %4x%5")
+                              .arg(symbols[k])
+                              .arg(ink.box.x())
+                              .arg(ink.box.y())
+                              .arg(ink.box.width())
+                              .arg(ink.box.height())));
+      QCOMPARE(w.Grid()->RenderContent().copy(cell), img.copy(cell));
+    }
+    w.Press(Qt::Key_F2);
+    const char entry = symbols[0];
+    w.Type(column, 0, entry);
+    w.UnfocusGrid();
+    QVERIFY(!place(symbols.size() - 1).contains(w.Ink(w.Grab(), column, 0).box));
+    QCOMPARE(w.Game().CellView(0, column).notes, 0u);
+  }
+
   void selectionEllipseOnTheFocusedCellWhilePlaying() {
     TGridWindow w(3, gsPlaying);
     GoToCell(w.Form.get(), 2, 1);

@@ -28,6 +28,7 @@ const TCaption Captions[] = {
     {"btnPrint", -2, "Stampa [F7]", "Print [F7]"},
     {"cbxHideTimer", -2, "Nascondi timer [F9]", "Hide timer [F9]"},
     {"cbxControllo", -2, "Controllo attivo [F8]", "View errors [F8]"},
+    {"cbxNote", -2, "Note [F2]", "Notes [F2]"},
     {"cxButton1", -2, "Suggerimento!", "Hint! [F4]"},
     {"StaticText3", -2, "Dimensione +/-", ""},
     {"StaticText4", -2, "dei caratteri e della griglia", "Font and Grid size +/-"},

@@ -91,6 +91,7 @@ void TLayoutTest::PlacedControlsHaveTheirStoredPlaceFontAndCaption_data() {
   row("btnPrint", QRect(18, 88, 191, 33), "Verdana", 11, QStringLiteral("Stampa [F7]"), true);
   row("cbxHideTimer", QRect(18, 10, 182, 17), "Verdana", 11, QStringLiteral("Nascondi timer [F9]"));
   row("Clock1", QRect(18, 32, 156, 32), "MS Sans Serif", 8, QString());
+  row("cbxNote", QRect(18, 66, 190, 17), "Verdana", 11, QStringLiteral("Note [F2]"));
   row("cbxControllo", QRect(18, 88, 190, 17), "Verdana", 11,
       QStringLiteral("Controllo attivo [F8]"));
   row("cxButton1", QRect(18, 112, 190, 33), "Verdana", 11, QStringLiteral("Suggerimento! [F4]"));

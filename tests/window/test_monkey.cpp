@@ -74,12 +74,16 @@ class TMonkey {
       ClickAnywhere(Qt::RightButton);
     } else if (roll < 88) {
       PressMenuKey();
+    } else if (roll < 89) {
+      PressUndoOrRedo();
     } else if (roll < 92) {
       // One action in five hundred finishes the game at hand, a few hundred entries at once.
       if (Pick(20) == 0)
         FinishGame();
       else
         TypeAnswer();
+    } else if (Pick(100) == 0) {
+      Restart();
     } else {
       const int seconds = Pick(4000);
       W.Fakes.Time.AdvanceSeconds(seconds);
@@ -110,6 +114,9 @@ class TMonkey {
     if (board.HasError())
       return QStringLiteral("the board reports an error on a valid catalogue: %1")
           .arg(QString::fromStdString(board.GetErrorText()));
+    if (const QString kept = KeptBroken(); !kept.isEmpty()) return kept;
+    NotesSeen += game.GameRunning() &&
+                 !game.NoteSymbols(game.Notes()[game.CurrentRow()][game.CurrentColumn()]).empty();
     if (state != gsEmpty) {
       if (const QString cells = CellsBroken(); !cells.isEmpty()) return cells;
       const TDrawGrid* grid = W.Grid();
@@ -136,6 +143,8 @@ class TMonkey {
   int MenusOpened = 0;
   int GamesFinished = 0;
   int MenuItemsClicked = 0;
+  int Resumed = 0;
+  int NotesSeen = 0;  // actions after which the game had notes
 
  private:
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Rng); }
@@ -161,6 +170,9 @@ class TMonkey {
           return cell + QStringLiteral(" holds code %1, not a symbol").arg(int(uchar(play)));
         if (game.Symbols().find(solution) == std::string_view::npos)
           return cell + QStringLiteral(": solution holds code %1").arg(int(uchar(solution)));
+        const TNotes notes = game.Notes()[row][column];
+        if (notes >> game.Side() != 0 || (notes != 0 && given != ' '))
+          return cell + QStringLiteral(" has notes %1").arg(notes, 0, 16);
       }
     }
     return {};
@@ -191,6 +203,7 @@ class TMonkey {
         {"Clock1 visible", W.Find("Clock1")->isVisibleTo(form),
          state == gsPlaying && !W.Find<QCheckBox>("cbxHideTimer")->isChecked()},
         {"marking", W.Game().ErrorMarking(), W.Find<QCheckBox>("cbxControllo")->isChecked()},
+        {"notes mode", W.Game().NotesMode(), W.Find<QCheckBox>("cbxNote")->isChecked()},
     };
     for (const auto& row : rows) {
       if (row.actual != row.expected)
@@ -214,6 +227,33 @@ class TMonkey {
     const int expectedItems = state == gsPlaying ? 1 + W.Game().Side() + 4 : 2;
     if (items.size() != expectedItems || !items.contains(play.trimmed()))
       return QStringLiteral("state %1: context menu holds %2").arg(int(state)).arg(items.join('|'));
+    return {};
+  }
+
+  // A running game is kept as it is after every action, and only a running game is kept.
+  QString KeptBroken() const {
+    const TsdGame& game = W.Game();
+    const std::optional<QByteArray>& kept = W.Fakes.Store.Kept;
+    if (!game.GameRunning())
+      return kept ? QStringLiteral("a game is kept while none runs") : QString();
+    if (!kept) return QStringLiteral("no game is kept while one runs");
+    const TSavedGameRead read =
+        ReadSavedGame(std::string_view(kept->constData(), std::size_t(kept->size())));
+    if (!read.game)
+      return QStringLiteral("the kept game does not load: ") +
+             QString::fromStdString(read.reason.english);
+    const TSavedGame& saved = *read.game;
+    if (saved.boxSize != game.BoxSize() || saved.errorMarking != game.ErrorMarking() ||
+        saved.notesMode != game.NotesMode())
+      return QStringLiteral("the kept game's size or settings differ");
+    for (int row = 0; row < game.Side(); ++row)
+      for (int column = 0; column < game.Side(); ++column) {
+        const auto cell = std::size_t(row * game.Side() + column);
+        const char play = game.PlayGrid()[row][column];
+        if (saved.player[cell] != (play == ' ' ? '.' : play) ||
+            saved.notes[cell] != game.Notes()[row][column])
+          return QStringLiteral("the kept game differs at (%1, %2)").arg(column).arg(row);
+      }
     return {};
   }
 
@@ -277,12 +317,44 @@ class TMonkey {
   }
 
   void PressFunctionKey() {
-    static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F3, Qt::Key_F4,
+    static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4,
                                               Qt::Key_F5, Qt::Key_F6, Qt::Key_F7,
                                               Qt::Key_F8, Qt::Key_F9, Qt::Key_F10};
     const Qt::Key key = PickFrom(keys);
     Press(key, Pick(5) == 0 ? RandomModifiers() : Qt::NoModifier,
           QStringLiteral("F%1").arg(int(key) - int(Qt::Key_F1) + 1));
+  }
+
+  // Ctrl+Z or Ctrl+Shift+Z, now and then with another modifier too.
+  void PressUndoOrRedo() {
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
+    if (Pick(3) == 0) modifiers |= Qt::ShiftModifier;
+    if (Pick(10) == 0) modifiers |= Pick(2) ? Qt::AltModifier : Qt::MetaModifier;
+    Press(Qt::Key_Z, modifiers, QStringLiteral("undo/redo"));
+  }
+
+  // The player closes the window and starts again; the resume question is answered at random.
+  // Yes brings back the game as it was, No forgets it.
+  void Restart() {
+    const bool running = W.Game().GameRunning();
+    const TCharGrid play = W.Game().PlayGrid();
+    const TNoteGrid notes = W.Game().Notes();
+    AnswerDialogsAtRandom();
+    const bool yes = W.Fakes.Confirm.Script.value(0) == TConfirmAnswer::Yes;
+    Description = QStringLiteral("restart, resume answered %1").arg(yes ? "Yes" : "No");
+    W.Restart();
+    BoardMade = false;
+    const bool resumed = running && yes;
+    Resumed += resumed;
+    if (W.Game().State() != (resumed ? gsPlaying : gsEmpty)) {
+      ActionFault = QStringLiteral("state %1 after the restart").arg(int(W.Game().State()));
+      return;
+    }
+    for (int row = 0; resumed && row < W.Game().Side(); ++row)
+      for (int column = 0; column < W.Game().Side(); ++column)
+        if (W.Game().PlayGrid()[row][column] != play[row][column] ||
+            W.Game().Notes()[row][column] != notes[row][column])
+          ActionFault = QStringLiteral("the resumed game differs at (%1, %2)").arg(column).arg(row);
   }
 
   // A click as the window system delivers it: press, release, and for the right button the
@@ -471,6 +543,7 @@ class TMonkey {
   // paint and take activation first, which the offscreen platform does not do on a click.
   void TypeAnswerAt(const QPoint& cell, bool look = true) {
     TDrawGrid* grid = W.Grid();
+    if (W.Game().NotesMode()) W.Press(Qt::Key_F2);  // an answer, not a note
     if (look) {
       QCoreApplication::processEvents();
       Reactivate();
@@ -542,10 +615,11 @@ QString RunSeed(std::uint64_t seed, int actions, QMap<int, int>& statesSeen, int
   const int congratulations = int(w.Messages().filter(QStringLiteral("Congratulations")).size());
   qInfo(
       "seed %llu done: %d messages (%d congratulations), %d quit questions, %d print dialogs, "
-      "%d menus opened, %d menu items clicked",
+      "%d menus opened, %d menu items clicked, %d games resumed, notes at the current cell after "
+      "%d actions",
       static_cast<unsigned long long>(seed), int(w.Messages().size()), congratulations,
       int(w.Fakes.Confirm.Asked.size()), w.Fakes.PrintDialog.Calls, monkey.MenusOpened,
-      monkey.MenuItemsClicked);
+      monkey.MenuItemsClicked, monkey.Resumed, monkey.NotesSeen);
   if (congratulations < monkey.GamesFinished)
     return QStringLiteral("seed %1: fewer congratulations than finished games").arg(seed);
   finished += monkey.GamesFinished;
