@@ -1,6 +1,7 @@
 // The real platform services: Qt's message boxes, print dialog, desktop services and clock.
 #include "QtServices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -28,10 +29,19 @@ TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString&
 }
 
 TConfirmAnswer TQtConfirmService::AskYesNo(QWidget* parent, const QString& text) {
-  // Yes is the default, so that Return keeps what the player has; Escape or closing is No.
-  const auto answer = QMessageBox::question(parent, QApplication::applicationName(), text,
-                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-  return answer == QMessageBox::Yes ? TConfirmAnswer::Yes : TConfirmAnswer::No;
+  // Yes is the default, so that Return keeps what the player has. Qt would take No for Escape or
+  // the title bar's close; a hidden Cancel takes them instead, so that only a No the player chose
+  // throws anything away.
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.button(QMessageBox::Cancel)->hide();
+  box.exec();
+  const QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
+  if (answer == QMessageBox::Yes) return TConfirmAnswer::Yes;
+  if (answer == QMessageBox::No) return TConfirmAnswer::No;
+  return TConfirmAnswer::Cancel;
 }
 
 bool TQtPrintDialogService::Execute(QWidget* parent, QPrinter& printer) {

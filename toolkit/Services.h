@@ -21,7 +21,7 @@ class IMessageService {
 enum class TConfirmAnswer { Yes, No, Cancel };
 
 // A modal Yes/No/Cancel question; closing the box counts as Cancel. A modal Yes/No question,
-// Yes the default; closing the box counts as No.
+// Yes the default; a box closed without an answer (Escape, the title bar) counts as Cancel.
 class IConfirmService {
  public:
   virtual ~IConfirmService() = default;

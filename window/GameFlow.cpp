@@ -77,10 +77,11 @@ void TfrmSudoku::OfferResume() {
     ShowMessage(Tr(TsdGame::SetAsideMessage(read.reason)));
     return;
   }
-  if (FServices.confirm->AskYesNo(this, Tr(TsdGame::ResumeQuestion())) != TConfirmAnswer::Yes) {
-    FServices.store->Discard();
-    return;
-  }
+  const TConfirmAnswer answer = FServices.confirm->AskYesNo(this, Tr(TsdGame::ResumeQuestion()));
+  // Only a No forgets the game; a box closed without an answer leaves it for the next start,
+  // unless a new game takes its place first.
+  if (answer == TConfirmAnswer::No) FServices.store->Discard();
+  if (answer != TConfirmAnswer::Yes) return;
   Process(FGame.Resume(*read.game));
   if (FGame.State() == GameState::gsPlaying) StartClock();
 }

@@ -62,14 +62,20 @@ void TServicesTest::ResumeQuestionDefaultsToYes() {
   QWidget parent;
   parent.show();
   QList<TConfirmAnswer> answers;
-  for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+  // Return takes the default, Escape closes the box unanswered, and No must be chosen.
+  for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
     QTimer::singleShot(0, [key] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      if (key != 0)
         QTest::keyClick(box, Qt::Key(key));
+      else
+        box->button(QMessageBox::No)->click();
     });
     answers << TQtConfirmService().AskYesNo(&parent, QStringLiteral("Resume ?"));
   }
-  QCOMPARE(answers, (QList<TConfirmAnswer>{TConfirmAnswer::Yes, TConfirmAnswer::No}));
+  QCOMPARE(answers, (QList<TConfirmAnswer>{TConfirmAnswer::Yes, TConfirmAnswer::Cancel,
+                                          TConfirmAnswer::No}));
 }
 
 // In Qt's application data folder (here the test folder), replaced whole at every write, gone

@@ -26,8 +26,7 @@ class TFakeMessages final : public IMessageService {
   QStringList FocusAt;
 };
 
-// Answers questions from a script; an exhausted script answers as closing the box would: Cancel,
-// or No where there is no Cancel (as there it also is).
+// Answers questions from a script; an exhausted script answers as closing the box would: Cancel.
 class TFakeConfirm final : public IConfirmService {
  public:
   TConfirmAnswer AskYesNoCancel(QWidget* /*parent*/, const QString& text) override {
@@ -37,8 +36,8 @@ class TFakeConfirm final : public IConfirmService {
   }
   TConfirmAnswer AskYesNo(QWidget* /*parent*/, const QString& text) override {
     Asked << text;
-    const TConfirmAnswer answer = Script.isEmpty() ? TConfirmAnswer::No : Script.takeFirst();
-    return answer == TConfirmAnswer::Yes ? TConfirmAnswer::Yes : TConfirmAnswer::No;
+    if (Script.isEmpty()) return TConfirmAnswer::Cancel;
+    return Script.takeFirst();
   }
   QList<TConfirmAnswer> Script;
   QStringList Asked;

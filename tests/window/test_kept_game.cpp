@@ -121,12 +121,14 @@ class TestKeptGame : public QObject {
   // Closing the window keeps the game; the next start asks, and Yes brings it back with its clock
   // going on, No forgets it.
   void resumedOrForgottenAtTheNextStart_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
+    QTest::addColumn<TConfirmAnswer>("answer");
+    QTest::newRow("yes") << TConfirmAnswer::Yes;
+    QTest::newRow("no") << TConfirmAnswer::No;
+    QTest::newRow("closed unanswered") << TConfirmAnswer::Cancel;
   }
   void resumedOrForgottenAtTheNextStart() {
-    QFETCH(bool, yes);
+    QFETCH(TConfirmAnswer, answer);
+    const bool yes = answer == TConfirmAnswer::Yes;
     TWindow w;
     w.Reach(gsPlaying, 4);
     const QPoint open = w.FirstCell(false);
@@ -141,11 +143,12 @@ class TestKeptGame : public QObject {
     const TCharGrid play = w.Game().PlayGrid();
     const TNoteGrid notes = w.Game().Notes();
     w.Fakes.Time.AdvanceSeconds(125);
-    w.Fakes.Confirm.Script = {yes ? TConfirmAnswer::Yes : TConfirmAnswer::No};
+    w.Fakes.Confirm.Script = {answer};
     w.Restart();
     QCOMPARE(w.Fakes.Confirm.Asked, QStringList{QStringLiteral("Resume the game you left?")});
     QCOMPARE(w.Game().State(), yes ? gsPlaying : gsEmpty);
-    QCOMPARE(w.Fakes.Store.Kept.has_value(), yes);
+    // Only a No forgets the game: a box closed unanswered keeps it for the next start.
+    QCOMPARE(w.Fakes.Store.Kept.has_value(), answer != TConfirmAnswer::No);
     QCOMPARE(w.Grid()->isVisible(), yes);
     if (!yes) return;
     for (int row = 0; row < 16; ++row)

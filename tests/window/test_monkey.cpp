@@ -144,6 +144,11 @@ class TMonkey {
   int GamesFinished = 0;
   int MenuItemsClicked = 0;
   int Resumed = 0;
+  // The last game left running at a restart, and whether its resume question was closed
+  // without an answer (it is then kept until another game starts).
+  TCharGrid KeptPlay{};
+  TNoteGrid KeptNotes{};
+  bool KeptUnanswered = false;
   int NotesSeen = 0;  // actions after which the game had notes
 
  private:
@@ -230,12 +235,14 @@ class TMonkey {
     return {};
   }
 
-  // A running game is kept as it is after every action, and only a running game is kept.
-  QString KeptBroken() const {
+  // A running game is kept as it is after every action, and only a running game is kept, or one
+  // whose resume question was closed unanswered, until another game starts.
+  QString KeptBroken() {
     const TsdGame& game = W.Game();
     const std::optional<QByteArray>& kept = W.Fakes.Store.Kept;
+    if (game.GameRunning()) KeptUnanswered = false;
     if (!game.GameRunning())
-      return kept ? QStringLiteral("a game is kept while none runs") : QString();
+      return kept && !KeptUnanswered ? QStringLiteral("a game is kept while none runs") : QString();
     if (!kept) return QStringLiteral("no game is kept while one runs");
     const TSavedGameRead read =
         ReadSavedGame(std::string_view(kept->constData(), std::size_t(kept->size())));
@@ -334,26 +341,33 @@ class TMonkey {
   }
 
   // The player closes the window and starts again; the resume question is answered at random.
-  // Yes brings back the game as it was, No forgets it.
+  // Yes brings back the game as it was, No forgets it, a box closed unanswered keeps it for the
+  // next start.
   void Restart() {
-    const bool running = W.Game().GameRunning();
-    const TCharGrid play = W.Game().PlayGrid();
-    const TNoteGrid notes = W.Game().Notes();
+    if (W.Game().GameRunning()) {
+      KeptPlay = W.Game().PlayGrid();
+      KeptNotes = W.Game().Notes();
+      KeptUnanswered = false;
+    }
+    const bool kept = W.Game().GameRunning() || KeptUnanswered;
     AnswerDialogsAtRandom();
-    const bool yes = W.Fakes.Confirm.Script.value(0) == TConfirmAnswer::Yes;
-    Description = QStringLiteral("restart, resume answered %1").arg(yes ? "Yes" : "No");
+    const TConfirmAnswer answer = W.Fakes.Confirm.Script.value(0);
+    const bool yes = answer == TConfirmAnswer::Yes;
+    Description = QStringLiteral("restart, resume answered %1")
+                      .arg(yes ? "Yes" : answer == TConfirmAnswer::No ? "No" : "by closing the box");
     W.Restart();
     BoardMade = false;
-    const bool resumed = running && yes;
+    const bool resumed = kept && yes;
     Resumed += resumed;
+    KeptUnanswered = kept && answer == TConfirmAnswer::Cancel;
     if (W.Game().State() != (resumed ? gsPlaying : gsEmpty)) {
       ActionFault = QStringLiteral("state %1 after the restart").arg(int(W.Game().State()));
       return;
     }
     for (int row = 0; resumed && row < W.Game().Side(); ++row)
       for (int column = 0; column < W.Game().Side(); ++column)
-        if (W.Game().PlayGrid()[row][column] != play[row][column] ||
-            W.Game().Notes()[row][column] != notes[row][column])
+        if (W.Game().PlayGrid()[row][column] != KeptPlay[row][column] ||
+            W.Game().Notes()[row][column] != KeptNotes[row][column])
           ActionFault = QStringLiteral("the resumed game differs at (%1, %2)").arg(column).arg(row);
   }
 
