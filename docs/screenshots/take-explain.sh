@@ -8,11 +8,14 @@ display=${2:-:97}
 out=$(cd "$(dirname "$0")" && pwd)
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb' EXIT
+# A data folder of its own, so no kept game of the player's (or of the last size) is offered.
+export XDG_DATA_HOME=$(mktemp -d)
+trap 'kill $xvfb; rm -rf "$XDG_DATA_HOME"' EXIT
 export DISPLAY=$display
 sleep 1
 setxkbmap us
 for size in 3 5; do
+  rm -rf "$XDG_DATA_HOME/Tessamond"  # the game killed last time is kept: forget it
   "$game" >/dev/null 2>&1 &
   pid=$!
   sleep 1.5

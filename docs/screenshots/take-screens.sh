@@ -20,7 +20,10 @@ screens=(
 
 xvfb=""
 app=""
+# A data folder of its own, so no kept game of the player's (or of the last screen) is offered.
+export XDG_DATA_HOME="$(mktemp -d)"
 cleanup() {
+  rm -rf "$XDG_DATA_HOME"
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   [ -n "$xvfb" ] && { kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; }
 }
@@ -34,6 +37,7 @@ for entry in "${screens[@]}"; do
   xvfb=$!
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   [ "$area" != "-" ] && xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$area"
+  rm -rf "$XDG_DATA_HOME/Tessamond"  # the game killed on the last screen is kept: forget it
   QT_SCALE_FACTOR="$scale" "$game" >/dev/null 2>&1 &
   app=$!
   win=""
