@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "OffscreenWindow.h"
 #include "PuzzleCatalogue.h"
 #include "Services.h"
 #include "TDrawGrid.h"
@@ -34,17 +35,6 @@ class TCountingMessages final : public IMessageService {
  public:
   int Shown = 0;
   void ShowMessage(QWidget*, const QString&) override { ++Shown; }
-};
-
-class TPaintCounter : public QObject {
- public:
-  int Paints = 0;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++Paints;
-    return QObject::eventFilter(watched, event);
-  }
 };
 
 struct TExplainWindow {
@@ -135,15 +125,5 @@ BENCHMARK(BM_ArrowKey25)->UseRealTime()->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Offscreen whatever the environment, so it runs with no display at all.
-  int qtArgc = 3;
-  char platformFlag[] = "-platform";
-  char platformName[] = "offscreen";
-  char* qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
-  QApplication app(qtArgc, qtArgv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks(argc, argv);
 }

@@ -13,24 +13,13 @@
 
 #include <QWindow>
 
+#include "OffscreenWindow.h"
 #include "QtServices.h"
 #include "TDrawGrid.h"
 #include "TRadioGroup.h"
 #include "TfrmSudoku.h"
 
 namespace {
-
-// Counts the grid's paints: a key has taken effect on screen once a paint follows it.
-class TPaintCounter : public QObject {
- public:
-  int Paints = 0;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++Paints;
-    return QObject::eventFilter(watched, event);
-  }
-};
 
 // Any message box would block the benchmark (and means something went wrong): count, don't show.
 class TCountingMessages final : public IMessageService {
@@ -159,32 +148,8 @@ BENCHMARK(BM_NewGameChangingSize)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Typing25)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// The offscreen platform says, on every resize, that it cannot pass size hints to a window manager
-// it does not have; that line is noise between the figures. Everything else goes through.
-QtMessageHandler StandardHandler = nullptr;
-
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (text.contains(QLatin1String("propagateSizeHints"))) return;
-  if (StandardHandler)
-    StandardHandler(type, context, text);
-  else
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  StandardHandler = qInstallMessageHandler(QuietHandler);
-  // The offscreen platform is chosen here rather than through the environment, so the benchmark
-  // runs the same on a desktop, under Xvfb and on a machine with no display at all.
-  int qtArgc = 3;
-  char platformFlag[] = "-platform";
-  char platformName[] = "offscreen";
-  char* qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
-  QApplication app(qtArgc, qtArgv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunOffscreenBenchmarks(argc, argv);
 }
