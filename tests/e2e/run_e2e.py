@@ -487,15 +487,7 @@ def kept_game(binary, url_log):
 
     STEP = "typing, undo, redo"
     grid = region_of(game, "grid")
-    for attempt in range(30):
-        before = screenshot(f"70-before-{attempt}")
-        key("7")
-        typed = screenshot(f"71-typed-{attempt}")
-        if not same_grid(before, typed, grid):
-            break
-        key("Right")
-    else:
-        fail("no open cell took '7'")
+    before, typed = type_into_open_cell(game, screenshot("70-before"), "7", want_before=True)
     key("Right")
     key("ctrl+z")
     undone = screenshot("72-undone")
@@ -513,15 +505,7 @@ def kept_game(binary, url_log):
     if changed_pixels(redone, notes_on, panel) < 20:
         fail("F2 did not check the Notes box")
     key("Right")
-    for attempt in range(30):
-        before = screenshot(f"75-before-note-{attempt}")
-        key("3")
-        one_note = screenshot(f"76-noted-{attempt}")
-        if not same_grid(before, one_note, grid):
-            break
-        key("Right")
-    else:
-        fail("no open cell took the note 3")
+    before, one_note = type_into_open_cell(game, screenshot("75-before"), "3", want_before=True)
     key("5")
     noted = screenshot("77-two-notes")
     if same_grid(one_note, noted, grid):
@@ -593,15 +577,16 @@ def radio_position(game, index):
     return (g["x"] + 233 + 67 * index, g["y"] + 101)
 
 
-def type_into_open_cell(game, before, symbol, move="Right"):
+def type_into_open_cell(game, before, symbol, move="Right", want_before=False):
     """Types `symbol`; where the current cell holds a given nothing changes, so the player moves on
-    with the arrow key and tries again. Returns the screenshot showing the entry."""
+    with the arrow key and tries again. Returns the screenshot showing the entry (with
+    want_before, also the one taken just before the key that made it)."""
     for attempt in range(30):
         key(symbol)
         shot = screenshot(f"35-typed-{symbol}-{attempt}")
         if changed_pixels(before, shot, region_of(game, "grid")) > 0:
             log(f"'{symbol}' entered after {attempt} moves")
-            return shot
+            return (before, shot) if want_before else shot
         key(move)
         before = screenshot(f"35-moved-{attempt}")
     fail(f"no open cell took '{symbol}'")
