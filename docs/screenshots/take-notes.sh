@@ -8,14 +8,8 @@ set -euo pipefail
 game=${1:-build/ci/shell/tessamond}
 out=$(cd "$(dirname "$0")" && pwd)
 display=${TESSAMOND_SHOT_DISPLAY:-:82}
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-# A data folder of its own: no kept game of the user's is offered, none is left behind.
-export XDG_DATA_HOME=$(mktemp -d)
-trap 'kill $xvfb; rm -rf "$XDG_DATA_HOME"' EXIT
-sleep 1
-setxkbmap us
+. "$out/shots.sh"
+open_display "$display"
 
 # The keys of the player's work on the kept game: candidates as notes in rows 0 .. N, then the
 # answers of up to four cells of those rows that have a single candidate.
@@ -54,23 +48,10 @@ PY
 }
 
 for size in 3 4; do
-  rm -f "$XDG_DATA_HOME/Tessamond/saved-game"  # the game killed last time is kept: forget it
-  "$game" >/dev/null 2>&1 &
-  pid=$!
-  sleep 1.5
-  wid=$(xdotool search --onlyvisible --name '^Tessamond Vers' | head -1)
-  xdotool windowfocus --sync "$wid"
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  # The size choices "3x3", "4x4", relative to the window.
-  case $size in 3) rx=233 ;; 4) rx=300 ;; esac
-  xdotool mousemove $((X + rx)) $((Y + 101)) click 1
-  sleep 0.3
+  start_game "$game" "$size"
   xdotool key F10; sleep 0.5; xdotool key F5; sleep 0.5
   # shellcheck disable=SC2046
   xdotool key --delay 15 $(keys_for_kept_game)
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/notes-$((size * size))x$((size * size)).png"
-  kill $pid
-  wait $pid 2>/dev/null || true
+  shoot_and_stop "$out/notes-$((size * size))x$((size * size)).png"
 done

@@ -5,25 +5,10 @@ set -euo pipefail
 game=${1:-build/ci/shell/tessamond}
 out=$(cd "$(dirname "$0")" && pwd)
 display=${TESSAMOND_SHOT_DISPLAY:-:78}
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-# A data folder of its own: no kept game of the user's is offered, none is left behind.
-export XDG_DATA_HOME=$(mktemp -d)
-trap 'kill $xvfb; rm -rf "$XDG_DATA_HOME"' EXIT
-sleep 1
-setxkbmap us
+. "$out/shots.sh"
+open_display "$display"
 for size in 3 4 5; do
-  "$game" >/dev/null 2>&1 &
-  pid=$!
-  sleep 1.5
-  wid=$(xdotool search --onlyvisible --name Tessamond | head -1)
-  xdotool windowfocus --sync "$wid"
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  # The size choices "3x3", "4x4", "5x5", relative to the window.
-  case $size in 3) rx=233 ;; 4) rx=300 ;; 5) rx=368 ;; esac
-  xdotool mousemove $((X + rx)) $((Y + 101)) click 1
-  sleep 0.3
+  start_game "$game" "$size"
   xdotool key F10; sleep 0.5; xdotool key F5; sleep 0.3; xdotool key F8; sleep 0.3
   # Row 0 gets one symbol in every open cell (conflicts for sure), row 1 the whole set in order,
   # row 2 a few more.
@@ -40,8 +25,5 @@ for size in 3 4 5; do
   for k in $row2; do xdotool key "$k" Right; done
   xdotool key Down Down Right Right
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/play-${side}x${side}.png"
-  kill $pid
-  wait $pid 2>/dev/null || true
+  shoot_and_stop "$out/play-${side}x${side}.png"
 done
