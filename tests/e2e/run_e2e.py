@@ -273,8 +273,10 @@ class Game:
 
     def focus(self):
         run(["xdotool", "windowfocus", "--sync", str(self.wid)], check=False)
-        wait_until("the main window to have the focus",
-                   lambda: run(["xdotool", "getwindowfocus"], check=False).strip() == str(self.wid))
+        # A box the game opened in front (a question at the start) keeps the focus for itself.
+        wait_until("the main window or its box to have the focus",
+                   lambda: run(["xdotool", "getwindowfocus"], check=False).strip()
+                   in {str(w) for w in [self.wid, *self.boxes()]})
 
     def geometry(self):
         return geometry(self.wid)
