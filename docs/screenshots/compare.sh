@@ -3,7 +3,7 @@
 # pixels differ (`compare -metric AE`; 0 is the same picture). The games run under a frozen clock
 # (faketime: the same seed, so the same puzzles, and the clock at 00:00:00), each on private Xvfb
 # displays. Usage: compare.sh OLD/tessamond NEW/tessamond   (pictures kept in a temporary folder)
-set -euo pipefail
+set -uo pipefail  # a take script that stops early shows as a missing picture below
 here="$(cd "$(dirname "$0")" && pwd)"
 preload=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
 [ -n "$preload" ] || { echo "compare.sh: faketime is missing (scripts/install-deps.sh shots)" >&2; exit 1; }
@@ -11,7 +11,8 @@ work=$(mktemp -d)
 echo "compare.sh: pictures in $work"
 base=180
 for side in old new; do
-  game=$1; [ "$side" = new ] && game=$2
+  game=$1
+  if [ "$side" = new ]; then game=$2; fi
   mkdir -p "$work/$side"
   cp "$here"/*.sh "$work/$side/"
   # Only the game runs on the frozen clock; the display and the tools keep the real one.
