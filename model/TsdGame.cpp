@@ -396,12 +396,20 @@ TOutcome TsdGame::Hint() {
   return outcome;
 }
 
-TOutcome TsdGame::Explain() {
+TOutcome TsdGame::Explain(bool wholeStep) {
   TOutcome outcome;
   outcome.repaint = ClearMarks();
   if (FGameState != gsPlaying || !FBoard) return outcome;
-  const tsdtech::TExplanation e =
-      tsdtech::ExplainNextStep(FBoxSize, Symbols(), FGivenGrid, FPlayGrid, FSolutionGrid);
+  // The whole step asked for at once is a view of its own: the stages go on as they were.
+  if (!wholeStep) {
+    const bool samePosition = FHintStage > 0 && FHintGrid == FPlayGrid && FHintNotes == FNotes;
+    FHintStage = samePosition ? std::min(FHintStage + 1, tsdtech::kHintStages) : 1;
+    FHintGrid = FPlayGrid;
+    FHintNotes = FNotes;
+  }
+  const tsdtech::TExplanation e = tsdtech::AtStage(
+      tsdtech::ExplainNextStep(FBoxSize, Symbols(), FGivenGrid, FPlayGrid, FSolutionGrid, &FNotes),
+      wholeStep ? tsdtech::kHintStages : FHintStage);
   // The row, column or box named first, faintly; the cells themselves over it.
   const std::int32_t side = Side();
   for (const tsdtech::TMarkedUnit& unit : e.FUnits) {
