@@ -103,7 +103,8 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;
   // A held key repeats; a key that opens a window or a box (the browser, the print dialog, the
-  // hint, the explanation, the quit question) acts once per press, and its repeats are taken without effect.
+  // hint, the explanation, the quit question) acts once per press, and its repeats are taken
+  // without effect.
   if (autoRepeat && OpensAWindow(*command)) return true;
   RunCommand(*command);
   return true;

@@ -690,8 +690,8 @@ TEST(Explain, StagesOfOneStepStartAgainOnAnyChange) {
 
   // An entry elsewhere changes the grid: the first stage again, for the step of the new grid.
   const TMove placement = g.Marked(TCellMark::Placement)[0];
-  g.Game.ApplyMove({placement.column, placement.row,
-                    g.Game.SolutionGrid()[placement.row][placement.column]});
+  g.Game.ApplyMove(
+      {placement.column, placement.row, g.Game.SolutionGrid()[placement.row][placement.column]});
   EXPECT_FALSE(g.Game.Explain().messages.at(0).english.empty());
   EXPECT_FALSE(g.Game.HasMarks());
 
