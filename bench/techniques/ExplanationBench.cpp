@@ -112,9 +112,9 @@ TPosition SlowestOnTheWay(TPosition p, double& micros) {
     for (int i = 0; i < 3; ++i) {
       const auto start = std::chrono::steady_clock::now();
       e = p.Explain();
-      best = std::min(best, std::chrono::duration<double, std::micro>(
-                                std::chrono::steady_clock::now() - start)
-                                .count());
+      best = std::min(
+          best, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count());
     }
     if (best > micros) {
       micros = best;

@@ -209,8 +209,9 @@ TEST(Explanation, EachTechniqueOnItsPosition) {
   }
 }
 
-// Entries against the example solution; the first wrong one in reading order is named, whatever
-// else the position offers.
+// Entries against the example solution; of the wrong ones, the one with the plainest reason is
+// named (a repeat with a given, then with a right entry, …), the first in reading order among
+// equals, whatever else the position offers.
 struct TWrongCase {
   const char* name;
   std::string_view position;                  // givens
@@ -230,6 +231,24 @@ const TWrongCase kWrongCases[] = {
      "The 1 in row 1, column 1 cannot be right: row 1 already has a 1 in column 4.",
      "Nella cella in riga 1, colonna 1 non può esserci un 1: la riga 1 ha già un 1 nella colonna "
      "4."},
+    {"AGivenRepeatBeatsAnEarlierPlausibleEntry",
+     "...1.7......8....5....927.3....3.......4.156..1..5..9.5.2....1.9....5......9..4.6",
+     {{0, '2'}, {40, '1'}},
+     5,
+     5,
+     {5, 6},
+     "The 1 in row 5, column 5 cannot be right: row 5 already has a 1 in column 6.",
+     "Nella cella in riga 5, colonna 5 non può esserci un 1: la riga 5 ha già un 1 nella colonna "
+     "6."},
+    {"TheGivenIsCitedNotTheOtherWrongEntry",
+     "...1.7......8....5....927.3....3.......4.156..1..5..9.5.2....1.9....5......9..4.6",
+     {{0, '2'}, {4, '2'}},
+     1,
+     5,
+     {3, 6},
+     "The 2 in row 1, column 5 cannot be right: box 2 already has a 2 in row 3, column 6.",
+     "Nella cella in riga 1, colonna 5 non può esserci un 2: il riquadro 2 ha già un 2 in riga 3, "
+     "colonna 6."},
     {"LeavesACellEmpty",
      "..5147629729863145641592783456239871.97481562218756394562374918984615237173928456",
      {{0, '3'}},

@@ -91,6 +91,21 @@ TEST(HardPuzzles, WalkingTheExplanationsSolvesEachAndMatchesTheGrade) {
       ASSERT_EQ(e.FSymbol, symbols[watch.solution[cell]]) << e.FTextEN;
       EXPECT_LE(e.FTextEN.size(), 300u + 200u * e.FEliminations.size()) << e.FTextEN;
       EXPECT_FALSE(e.FLookEN.empty() || e.FLookIT.empty() || e.FTextIT.empty());
+      // A step past the singles shows its pattern (a struck cell may be the placement, or a
+      // pattern cell itself, and is then marked as that); its first stage shows nothing, its
+      // second all but the placement of a step.
+      auto count = [](const TExplanation& x, TCellRole role) {
+        return std::count_if(x.FCells.begin(), x.FCells.end(),
+                             [&](const TMarkedCell& m) { return m.FRole == role; });
+      };
+      if (!e.FEliminations.empty()) {
+        EXPECT_GT(count(e, TCellRole::Pattern), 0) << e.FTextEN;
+      }
+      EXPECT_TRUE(AtStage(e, 1).FCells.empty() && AtStage(e, 1).FTextEN == e.FLookEN);
+      // A trial cell is offered at the first stage and revealed from the second.
+      EXPECT_EQ(count(AtStage(e, 2), TCellRole::Placement),
+                e.FKind == TExplanationKind::Trial ? 1 : 0);
+      EXPECT_EQ(AtStage(e, kHintStages).FTextEN, e.FTextEN);
       if (e.FKind == TExplanationKind::Trial) {
         if (!trial && p.technique != "trial") {
           std::vector<TCellValue> now = puzzle.cells;
