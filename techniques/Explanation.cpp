@@ -299,6 +299,7 @@ class TExplainer {
   bool NotesCheck(const std::uint32_t* notes);
   TExplanation Trial();
   std::string Chip(int cell) const;
+  std::string CandidatesText(TMask mask) const;
   std::string ChainText(const TFinding& f, bool xy) const;
   std::vector<int> PatternOf(const TMask* cand, const TFinding& f) const;
   std::pair<std::string, std::string> Words(const TEliminationStep& step);
@@ -764,6 +765,15 @@ std::pair<std::string, std::string> TExplainer::Words(const TEliminationStep& st
 
 // Wings, chains and forcing chains name cells short, as rNcM (row N, column M): their texts list
 // many of them. A cell of a pattern shows the candidates it is limited to: "r1c1 {1,2}".
+std::string TExplainer::CandidatesText(TMask mask) const {
+  std::string text = "{";
+  for (TMask m = mask; m; m &= m - 1) {
+    if (text.size() > 1) text += ',';
+    text += Sym(std::countr_zero(m));
+  }
+  return text + "}";
+}
+
 std::string TExplainer::Chip(int cell) const {
   return "r" + Num(FG.Row(cell) + 1) + "c" + Num(FG.Column(cell) + 1);
 }
@@ -774,12 +784,12 @@ std::string TExplainer::Chip(int cell) const {
 std::string TExplainer::ChainText(const TFinding& f, bool xy) const {
   auto piece = [&](int i) {
     std::string text = Chip(f.FCells[i]);
-    if (xy) text += " {" + SymbolList(FSymbols, f.FMasks[i], ",") + "}";
+    if (xy) text += " " + CandidatesText(f.FMasks[i]);
     return text;
   };
   auto link = [&](int i) { return !xy && i % 2 == 0 ? " = " : " – "; };
   const int n = f.FCount;
-  const int keep = xy ? 3 : 4;
+  const int keep = xy ? 2 : 3;
   std::string out;
   for (int i = 0; i < n; ++i) {
     if (n > 2 * keep && i == keep) {
@@ -821,9 +831,7 @@ std::pair<std::string, std::string> TExplainer::AdvancedWords(const TElimination
     }
     case TTechnique::XYWing:
     case TTechnique::XYZWing: {
-      auto chip = [&](int i) {
-        return Chip(f.FCells[i]) + " {" + SymbolList(FSymbols, f.FMasks[i], ",") + "}";
-      };
+      auto chip = [&](int i) { return Chip(f.FCells[i]) + " " + CandidatesText(f.FMasks[i]); };
       const bool xyz = f.FTechnique == TTechnique::XYZWing;
       const std::string name(InfoOf(f.FTechnique).name);
       return {name + ": " + chip(0) + " sees " + chip(1) + " and " + chip(2) + "; one of " +
@@ -836,21 +844,16 @@ std::pair<std::string, std::string> TExplainer::AdvancedWords(const TElimination
                   " può contenere " + UnIT(s) + "."};
     }
     case TTechnique::XChain:
-      return {"X-chain on " + sym + ": " + ChainText(f, false) + " (\"=\": the " + sym +
-                  "'s only two places in a row, column or box). One end holds " + sym +
-                  ", so no cell that sees both ends can hold " + AnEN(s) + ".",
-              "Catena X (" + sym + "): " + ChainText(f, false) + " (\"=\": gli unici due posti " +
-                  "del simbolo in una riga, colonna o riquadro). Uno dei due estremi contiene " +
-                  IlIT(s) + ", quindi nessuna cella che li vede entrambi può contenere " + UnIT(s) +
-                  "."};
+      // "=" joins a symbol's only two places in a unit; the help page says so.
+      return {"X-chain on " + sym + ": " + ChainText(f, false) + ". One of the ends holds the " +
+                  sym + ", so a cell that sees both cannot.",
+              "Catena X (" + sym + "): " + ChainText(f, false) + ". Uno degli estremi contiene " +
+                  IlIT(s) + ", quindi una cella che li vede entrambi non può."};
     case TTechnique::XYChain:
       return {"XY-chain on " + sym + ": " + ChainText(f, true) + ". If the first cell is not " +
-                  sym + ", each next one is forced and the last is " + sym +
-                  ", so no cell that sees both ends can hold " + AnEN(s) + ".",
+                  sym + ", the last is, so a cell that sees both cannot be " + sym + ".",
               "Catena XY (" + sym + "): " + ChainText(f, true) + ". Se la prima cella non è " +
-                  sym + ", ogni cella seguente è obbligata e l'ultima è " + sym +
-                  ", quindi nessuna cella che vede entrambi gli estremi può contenere " + UnIT(s) +
-                  "."};
+                  sym + ", lo è l'ultima, quindi una cella che le vede entrambe non può esserlo."};
     case TTechnique::Forcing: {
       TStrings forced;
       const int shown = std::min<int>(f.FCount, 7);
@@ -875,8 +878,10 @@ std::pair<std::string, std::string> TExplainer::AdvancedWords(const TElimination
         endIT = UnitArtIT(g, f.FUnit) + " non avrebbe posto per " + IlIT(missing);
       }
       const std::string start = Chip(f.Cell());
-      const std::string listEN = forced.empty() ? "" : Join(forced, "and") + ", and ";
-      const std::string listIT = forced.empty() ? "" : Join(forced, "e") + ", e ";
+      std::string list;
+      for (const std::string& each : forced) list += each + ", ";
+      const std::string listEN = list.empty() ? "" : list + "and ";
+      const std::string listIT = list.empty() ? "" : list + "e ";
       return {"If " + start + " held " + AnEN(s) + ": " + listEN + endEN + ". So " + start +
                   " cannot hold " + AnEN(s) + ".",
               "Se in " + start + " ci fosse " + IlIT(s) + ": " + listIT + endIT + ". Quindi " +
