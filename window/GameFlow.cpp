@@ -2,6 +2,7 @@
 // ApplyState, which makes the window follow the model's state.
 #include <QAction>
 #include <QDateTime>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "Language.h"
@@ -84,6 +85,9 @@ void TfrmSudoku::ShowSettings() {
   const auto level = std::find(LevelLetters.begin(), LevelLetters.end(), params.level);
   ui->cbgLivello->SetItemIndex(
       level == LevelLetters.end() ? -1 : static_cast<int>(level - LevelLetters.begin()));
+  const QSignalBlocker marking(ui->cbxControllo);
+  const QSignalBlocker notes(ui->cbxNote);
+  const QSignalBlocker timer(ui->cbxHideTimer);
   ui->cbxControllo->setChecked(FGame.ErrorMarking());
   ui->cbxNote->setChecked(FGame.NotesMode());
   ui->cbxHideTimer->setChecked(FGame.TimerHidden());

@@ -174,10 +174,11 @@ void TfrmSudoku::BindControls() {
   connect(grid->viewport(), &QWidget::customContextMenuRequested, this, openMenu);
 
   // The check boxes and radio groups send the player's choice to the model, which they then show
-  // (ShowSettings); what they show is never read back.
-  connect(ui->cbxControllo, &QCheckBox::clicked, this, [this] { cbxControlloClick(); });
-  connect(ui->cbxHideTimer, &QCheckBox::clicked, this, [this] { cbxHideTimerClick(); });
-  connect(ui->cbxNote, &QCheckBox::clicked, this, [this] { cbxNoteClick(); });
+  // (ShowSettings, with their signals blocked); what they show is never read back. A box is
+  // toggled by a click, its key or a screen reader's toggle action: each switches the setting.
+  connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
+  connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
+  connect(ui->cbxNote, &QCheckBox::toggled, this, [this] { cbxNoteClick(); });
   connect(ui->cbg1, &TRadioGroup::ItemClicked, this,
           [this](int index) { Process(FGame.SetBoxSize(3 + index)); });
   connect(ui->cbgLivello, &TRadioGroup::ItemClicked, this, [this](int index) {
