@@ -882,10 +882,10 @@ std::pair<std::string, std::string> TExplainer::AdvancedWords(const TElimination
       for (const std::string& each : forced) list += each + ", ";
       const std::string listEN = list.empty() ? "" : list + "and ";
       const std::string listIT = list.empty() ? "" : list + "e ";
-      return {"If " + start + " held " + AnEN(s) + ": " + listEN + endEN + ". So " + start +
-                  " cannot hold " + AnEN(s) + ".",
-              "Se in " + start + " ci fosse " + IlIT(s) + ": " + listIT + endIT + ". Quindi " +
-                  start + " non può contenere " + IlIT(s) + "."};
+      return {"Forcing chain: if " + start + " held " + AnEN(s) + ": " + listEN + endEN + ". So " +
+                  start + " cannot hold " + AnEN(s) + ".",
+              "Catena forzante: se in " + start + " ci fosse " + IlIT(s) + ": " + listIT + endIT +
+                  ". Quindi " + start + " non può contenere " + IlIT(s) + "."};
     }
     default:
       return {};

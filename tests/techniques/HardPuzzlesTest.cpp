@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -100,6 +101,16 @@ TEST(HardPuzzles, WalkingTheExplanationsSolvesEachAndMatchesTheGrade) {
       };
       if (!e.FEliminations.empty()) {
         EXPECT_GT(count(e, TCellRole::Pattern), 0) << e.FTextEN;
+      }
+      // Fish, wings and chains name themselves, in each language.
+      for (const TTechnique t : e.FEliminations) {
+        if (t < TTechnique::XWing) continue;
+        std::string nameIT(InfoOf(t).nameIT);
+        nameIT[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nameIT[0])));
+        std::string nameEN(InfoOf(t).name);
+        if (t == TTechnique::Forcing) nameEN[0] = 'F';
+        EXPECT_NE(e.FTextEN.find(nameEN), std::string::npos) << e.FTextEN;
+        EXPECT_NE(e.FTextIT.find(nameIT), std::string::npos) << e.FTextIT;
       }
       EXPECT_TRUE(AtStage(e, 1).FCells.empty() && AtStage(e, 1).FTextEN == e.FLookEN);
       // A trial cell is offered at the first stage and revealed from the second.
