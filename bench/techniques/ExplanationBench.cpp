@@ -138,7 +138,7 @@ TPosition FromText(std::string_view puzzle, const std::string& solution) {
   return p;
 }
 
-// Hard 9×9 puzzles (tests/techniques/HardPuzzles9.txt): two that need forcing chains, one past
+// Hard 9×9 puzzles (tests/techniques/HardPuzzles.txt): two that need forcing chains, one past
 // every rung; each walked to its end, the slowest position kept.
 const TPosition& WorstHard9x9() {
   static const TPosition worst = [] {

@@ -1,6 +1,6 @@
-// Hard 9×9 puzzles past the catalogue's levels: following the explanations from the start solves
-// each, every deduction the grader makes on them is true of the solution, and the grader's name
-// for a puzzle is the hardest rung the walk used.
+// Hard 9×9 and 16×16 puzzles past the catalogue's levels: following the explanations from the start
+// solves each, every deduction the grader makes on them is true of the solution, and the grader's
+// name for a puzzle is the hardest rung the walk used.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,14 +56,15 @@ void CheckDeduction(void* context, const TGrader& grader, TTechnique) {
 TEST(HardPuzzles, WalkingTheExplanationsSolvesEachAndMatchesTheGrade) {
   const std::vector<THardPuzzle> puzzles = ReadHardPuzzles();
   ASSERT_GE(puzzles.size(), 20u);
-  const TGeometry& g = *GeometryFor(3);
-  const std::string_view symbols = SymbolsOfBoxSize(3);
   std::vector<std::string> rungsSeen;
   for (const THardPuzzle& p : puzzles) {
     SCOPED_TRACE(p.technique + " " + p.text);
     tsdtools::TPuzzle puzzle;
     std::string error;
     ASSERT_TRUE(tsdtools::ParsePuzzleText(p.text, puzzle, error)) << error;
+    const int box = puzzle.box;
+    const TGeometry& g = *GeometryFor(box);
+    const std::string_view symbols = SymbolsOfBoxSize(box);
     TWatch watch;
     watch.solution.resize(g.cells);
     TExactSolver solver(g);
@@ -82,11 +83,11 @@ TEST(HardPuzzles, WalkingTheExplanationsSolvesEachAndMatchesTheGrade) {
     bool trial = false;
     for (;;) {
       const TExplanation e =
-          ExplainNextStep(3, symbols, puzzle.cells.data(), entries.data(), watch.solution.data());
+          ExplainNextStep(box, symbols, puzzle.cells.data(), entries.data(), watch.solution.data());
       if (e.FKind == TExplanationKind::Solved) break;
       ASSERT_TRUE(e.FKind == TExplanationKind::Step || e.FKind == TExplanationKind::Trial)
           << e.FTextEN;
-      const int cell = e.FRow * 9 + e.FColumn;
+      const int cell = e.FRow * g.side + e.FColumn;
       ASSERT_TRUE(cell >= 0 && cell < g.cells && puzzle.cells[cell] == kEmpty &&
                   entries[cell] == kEmpty);
       ASSERT_EQ(e.FSymbol, symbols[watch.solution[cell]]) << e.FTextEN;
@@ -123,7 +124,7 @@ TEST(HardPuzzles, WalkingTheExplanationsSolvesEachAndMatchesTheGrade) {
           for (int c = 0; c < g.cells; ++c) {
             if (entries[c] != kEmpty) now[c] = entries[c];
           }
-          ADD_FAILURE() << "the walk needs trial at " << tsdtools::ToText(3, now);
+          ADD_FAILURE() << "the walk needs trial at " << tsdtools::ToText(box, now);
         }
         trial = true;
       } else {
