@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Explanation.h"
+#include "HintStages.h"
 #include "TsdGame.h"
 
 using enum GameState;
@@ -78,11 +79,15 @@ TOutcome TsdGame::Hint() {
   return outcome;
 }
 
-TOutcome TsdGame::Explain() {
+TOutcome TsdGame::Explain(bool wholeStep) {
   TOutcome outcome = ClearMarks();
   if (FGameState != gsPlaying || !FBoard) return outcome;
+  // The whole step asked for at once is a view of its own: the stages go on as they were.
+  const int stage = wholeStep ? tsdtech::kHintStages : NextHintStage(FView, FData, Side());
   const tsdtech::TExplanation e =
-      tsdtech::ExplainNextStep(FBoxSize, Symbols(), FData.given, FData.play, FData.solution);
+      tsdtech::AtStage(tsdtech::ExplainNextStep(FBoxSize, Symbols(), FData.given, FData.play,
+                                                FData.solution, &FData.notes),
+                       stage);
   // The row, column or box named first, faintly; the cells themselves over it.
   const std::int32_t side = Side();
   for (const tsdtech::TMarkedUnit& unit : e.FUnits) {

@@ -38,4 +38,8 @@ struct TPlayerView {
   // The tints of the last explanation, [row][column]; `marked` while any is set.
   TMarkGrid marks{};
   bool marked = false;
+  // The hint stage reached on the position of the last explanation (0: none yet) and that
+  // position's fingerprint (HintStages.h); not kept with the game, like the tints.
+  std::int32_t hintStage = 0;
+  std::uint64_t hintPosition = 0;
 };

@@ -206,8 +206,11 @@ class TsdGame {
   TOutcome Hint();
   // The next step a person would take on the player's grid (during a game, on the grid shown):
   // a message, and the cells it talks about marked until the next key, click or entry. A wrong
-  // entry is named before anything else; a full, correct grid has nothing to explain.
-  TOutcome Explain();
+  // entry is named before anything else, then notes that leave out a cell's symbol; a full,
+  // correct grid has nothing to explain. The step comes in stages: the first call on a position
+  // says where to look, the next tints the cells, the third gives the whole step; any change of
+  // the grid or the notes starts again from the first. `wholeStep` gives the whole step at once.
+  TOutcome Explain(bool wholeStep = false);
   // Takes the explanation's marks away (a repaint when there were any). The window calls it for
   // the keys and clicks it handles without the model; the model's own operations on a key, a
   // click, an entry or a change of state call it themselves.

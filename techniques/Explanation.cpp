@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-
-#include "TsdRules.h"
+#include <tuple>
 
 namespace tsdtech {
 
@@ -175,6 +174,14 @@ std::string ArticleListIT(std::string_view symbols, TMask mask) {
   return Join(items, "e");
 }
 
+// The ladder, as the no-step sentences name it.
+constexpr std::string_view kNoStepEN =
+    "No step can be found here with singles, locked candidates, naked and hidden pairs, triples "
+    "and quads, X-Wing, XY-Wing, Swordfish, XYZ-Wing, X-chains, XY-chains or forcing chains";
+constexpr std::string_view kNoStepIT =
+    "Qui non si trova alcun passo con singoli, candidati bloccati, coppie, triple e quaterne nude "
+    "e nascoste, X-Wing, XY-Wing, Swordfish, XYZ-Wing, catene X, catene XY o catene forzanti";
+
 // ---------------------------------------------------------------------------------------------
 // The search.
 
@@ -191,13 +198,11 @@ struct TEliminationStep {
   std::vector<int> pattern;  // where the locked symbol could go, or the pair's/triple's cells
 };
 
-constexpr std::array<TTechnique, 5> kEliminations = {TTechnique::Pointing, TTechnique::Claiming,
-                                                     TTechnique::NakedPair, TTechnique::NakedTriple,
-                                                     TTechnique::HiddenPair};
-
-bool Within(TTechnique technique, TLevel ceiling) {
-  return InfoOf(technique).level <= ceiling;
-}
+// The rungs that eliminate: every rung of the ladder after the two singles.
+constexpr int kFirstElimination = 2;
+static_assert(kLadder[kFirstElimination - 1].level == TLevel::Singles &&
+              kLadder[kFirstElimination].level != TLevel::Singles);
+constexpr int kRungs = static_cast<int>(kLadder.size());
 
 // Applies an elimination and records what it removed.
 void ApplyStrikes(const TGeometry& g, TMask* cand, const TFinding& f,
@@ -268,8 +273,13 @@ bool FirstSingle(const TGeometry& g, const TMask* cand, TFinding& single) {
 class TExplainer {
  public:
   TExplainer(const TGeometry& g, std::string_view symbols, const TCellValue* givens,
-             const TCellValue* entries, const TCellValue* solution)
-      : FG(g), FSymbols(symbols), FGivens(givens), FEntries(entries), FSolution(solution) {}
+             const TCellValue* entries, const TCellValue* solution, const std::uint32_t* notes)
+      : FG(g),
+        FSymbols(symbols),
+        FGivens(givens),
+        FEntries(entries),
+        FSolution(solution),
+        FNotes(notes) {}
 
   TExplanation Run();
 
@@ -280,10 +290,17 @@ class TExplainer {
   char Sym(int value) const { return FSymbols[static_cast<std::size_t>(value)]; }
   void Mark(int cell, TCellRole role);
   void MarkUnit(int unit);
-  TExplanation WrongEntry(int cell);
+  int WrongEntry(int cell);
   bool FindStep(std::vector<TEliminationStep>& steps, TFinding& single);
-  bool Unlock(TLevel level, std::vector<TEliminationStep>& steps, TFinding& single);
-  bool Chain(TLevel ceiling, std::vector<TEliminationStep>& steps, TFinding& single);
+  bool Unlock(int first, int last, std::vector<TEliminationStep>& steps, TFinding& single);
+  bool Chain(int ceiling, std::vector<TEliminationStep>& steps, TFinding& single);
+  std::pair<std::string, std::string> AdvancedWords(const TEliminationStep& step);
+  std::pair<std::string, std::string> Look(const TFinding& f) const;
+  bool NotesCheck(const std::uint32_t* notes);
+  TExplanation Trial();
+  std::string Chip(int cell) const;
+  std::string CandidatesText(TMask mask) const;
+  std::string ChainText(const TFinding& f, bool xy) const;
   std::vector<int> PatternOf(const TMask* cand, const TFinding& f) const;
   std::pair<std::string, std::string> Words(const TEliminationStep& step);
   std::pair<std::string, std::string> Words(const TFinding& single, bool after);
@@ -294,6 +311,7 @@ class TExplainer {
   const TCellValue* FGivens;
   const TCellValue* FEntries;
   const TCellValue* FSolution;
+  const std::uint32_t* FNotes;
   std::array<TMask, kMaxCells> FCand{};  // from the givens and the right entries
   std::array<TMask, kMaxCells> FWork{};
   TExplanation FResult;
@@ -318,10 +336,14 @@ void TExplainer::MarkUnit(int unit) {
   FResult.FUnits.push_back(u);
 }
 
-TExplanation TExplainer::WrongEntry(int cell) {
+// The reason a wrong entry is named with, strongest first: a repeat the player can see with a
+// given, then with a right entry; a cell it leaves with nothing; a symbol it leaves without a
+// place; a repeat with another wrong entry (both named); last, only the solution.
+int TExplainer::WrongEntry(int cell) {
   const TGeometry& g = FG;
   const int v = FEntries[cell];
   const char s = Sym(v);
+  FResult = TExplanation{};
   FResult.FKind = TExplanationKind::WrongEntry;
   FResult.FRow = g.Row(cell);
   FResult.FColumn = g.Column(cell);
@@ -329,68 +351,134 @@ TExplanation TExplainer::WrongEntry(int cell) {
   Mark(cell, TCellRole::Wrong);
   std::string en = "The " + std::string(1, s) + " in " + CellEN(g, cell) + " cannot be right: ";
   std::string it = "Nella cella in " + CellIT(g, cell) + " non può esserci " + UnIT(s) + ": ";
-
-  // A repeat in its row, column or box, as the engine's rule check sees the grid.
-  struct TRows {
-    const TExplainer* self;
-    int side;
-    struct TRow {
-      const TExplainer* self;
-      int base;
-      TCellValue operator[](int column) const { return self->Shown(base + column); }
-    };
-    TRow operator[](int row) const { return {self, row * side}; }
+  auto wrongAt = [&](int c) {
+    return FGivens[c] == kEmpty && FEntries[c] != kEmpty && FEntries[c] != FSolution[c];
   };
-  const TRows grid{this, g.side};
-  const int row = g.Row(cell), column = g.Column(cell);
-  const TsdRules::TCellPos repeats[3] = {
-      TsdRules::RowRepeat(grid, g.box, static_cast<TCellValue>(v), row, column),
-      TsdRules::ColumnRepeat(grid, g.box, static_cast<TCellValue>(v), row, column),
-      TsdRules::BoxRepeat(grid, g.box, static_cast<TCellValue>(v), row, column)};
+
+  // A repeat in its row, column or box: a given before a right entry before a wrong one.
+  int best = -1, bestUnit = -1, bestRank = 3;
   for (int i = 0; i < 3; ++i) {
-    if (!repeats[i].Found()) continue;
-    const int other = repeats[i].row * g.side + repeats[i].column;
     const int unit = g.unitsOfCell[cell][i];
-    Mark(other, TCellRole::Reason);
-    MarkUnit(unit);
-    const std::vector<int> where = {other};
-    FResult.FTextEN =
-        en + UnitEN(g, unit) + " already has " + AnEN(s) + " in " + PlacesEN(g, unit, where) + ".";
-    FResult.FTextIT =
-        it + UnitArtIT(g, unit) + " ha già " + UnIT(s) + " " + PlacesIT(g, unit, where, true) + ".";
-    return FResult;
+    for (int k = 0; k < g.side; ++k) {
+      const int other = g.unitCells[unit][k];
+      if (other == cell || Shown(other) != v) continue;
+      const int rank = FGivens[other] != kEmpty ? 0 : wrongAt(other) ? 2 : 1;
+      if (rank < bestRank) {
+        best = other;
+        bestUnit = unit;
+        bestRank = rank;
+      }
+    }
+  }
+  if (best >= 0 && bestRank < 2) {
+    Mark(best, TCellRole::Reason);
+    MarkUnit(bestUnit);
+    const std::vector<int> where = {best};
+    FResult.FTextEN = en + UnitEN(g, bestUnit) + " already has " + AnEN(s) + " in " +
+                      PlacesEN(g, bestUnit, where) + ".";
+    FResult.FTextIT = it + UnitArtIT(g, bestUnit) + " ha già " + UnIT(s) + " " +
+                      PlacesIT(g, bestUnit, where, true) + ".";
+    return bestRank;
   }
 
-  // Placed on the grid of the givens and the right entries: a peer left with nothing, or a symbol
-  // left without a place in some unit.
+  // Placed on the grid of the givens and the right entries: a peer the player left open with
+  // nothing, or a symbol left without a place in a unit free of other wrong entries.
   FWork = FCand;
   const TMask bit = TMask{1} << v;
   for (const std::int16_t p : g.peers[cell]) {
+    if (Shown(p) != kEmpty) continue;
     if (!IsPlaced(FWork[p]) && (FWork[p] & ~bit) == 0) {
       Mark(p, TCellRole::Reason);
       FResult.FTextEN = en + "it leaves " + CellEN(g, p) + " with no possible symbol.";
       FResult.FTextIT =
           it + "la cella in " + CellIT(g, p) + " resterebbe senza alcun simbolo possibile.";
-      return FResult;
+      return 2;
     }
   }
   if (!IsPlaced(FWork[cell]) && (FWork[cell] & bit) != 0) {
     Place(g, FWork.data(), cell, v, [](int) {});
     for (int unit = 0; unit < 3 * g.side; ++unit) {
       TMask seen = 0;
-      for (int k = 0; k < g.side; ++k) seen |= FWork[g.unitCells[unit][k]] & ~kPlaced;
-      if (seen == g.full) continue;
+      bool otherWrong = false;
+      for (int k = 0; k < g.side; ++k) {
+        const int c = g.unitCells[unit][k];
+        seen |= FWork[c] & ~kPlaced;
+        otherWrong |= c != cell && wrongAt(c);
+      }
+      if (seen == g.full || otherWrong) continue;
       const char missing = Sym(std::countr_zero(g.full & ~seen));
       MarkUnit(unit);
       FResult.FTextEN =
           en + "it leaves no place for " + std::string(1, missing) + " in " + UnitEN(g, unit) + ".";
       FResult.FTextIT =
           it + IlIT(missing) + " non avrebbe più posto " + UnitArtIT(g, unit, "in") + ".";
-      return FResult;
+      return 3;
     }
+  }
+  if (best >= 0) {
+    // The only repeat is with another wrong entry: both are named and marked.
+    Mark(best, TCellRole::Wrong);
+    MarkUnit(bestUnit);
+    const std::vector<int> where = {best};
+    FResult.FTextEN = en + UnitEN(g, bestUnit) + " already has " + AnEN(s) + " in " +
+                      PlacesEN(g, bestUnit, where) + ", and neither of the two is right.";
+    FResult.FTextIT = it + UnitArtIT(g, bestUnit) + " ha già " + UnIT(s) + " " +
+                      PlacesIT(g, bestUnit, where, true) + ", e nessuno dei due è giusto.";
+    return 4;
   }
   FResult.FTextEN = en + "the puzzle's solution has another symbol there.";
   FResult.FTextIT = it + "la soluzione ha un altro simbolo in quella cella.";
+  return 5;
+}
+
+// The first open cell, in reading order, whose notes leave out the symbol it needs.
+bool TExplainer::NotesCheck(const std::uint32_t* notes) {
+  const TGeometry& g = FG;
+  for (int cell = 0; cell < g.cells; ++cell) {
+    if (Shown(cell) != kEmpty) continue;
+    const TMask mine = notes[cell] & g.full;
+    if (mine == 0 || (mine & (TMask{1} << FSolution[cell])) != 0) continue;
+    const char s = Sym(FSolution[cell]);
+    FResult.FKind = TExplanationKind::Notes;
+    FResult.FRow = g.Row(cell);
+    FResult.FColumn = g.Column(cell);
+    FResult.FSymbol = s;
+    Mark(cell, TCellRole::Wrong);
+    FResult.FTextEN =
+        "Your notes in " + CellEN(g, cell) + " leave out the " + std::string(1, s) + " it needs.";
+    FResult.FTextIT =
+        "Le tue note in " + CellIT(g, cell) + " non contengono " + IlIT(s) + " che serve lì.";
+    return true;
+  }
+  return false;
+}
+
+// Every rung stalls: the cell the search would branch on first (fewest candidates, then reading
+// order), with its solution's symbol, offered first and revealed at the next stage.
+TExplanation TExplainer::Trial() {
+  const TGeometry& g = FG;
+  int best = -1;
+  for (int cell = 0; cell < g.cells; ++cell) {
+    if (IsPlaced(FCand[cell])) continue;
+    if (best < 0 || CountBits(FCand[cell]) < CountBits(FCand[best])) best = cell;
+  }
+  FResult.FKind = TExplanationKind::Trial;
+  FResult.FLookEN = std::string(kNoStepEN) +
+                    ": this position needs trial and error. Press F3 again to see one cell found "
+                    "by trial.";
+  FResult.FLookIT = std::string(kNoStepIT) +
+                    ": questa posizione richiede dei tentativi. Premi di nuovo F3 per vedere una "
+                    "cella trovata per tentativi.";
+  if (best < 0) return FResult;
+  const char s = Sym(FSolution[best]);
+  Mark(best, TCellRole::Placement);
+  FResult.FRow = g.Row(best);
+  FResult.FColumn = g.Column(best);
+  FResult.FSymbol = s;
+  FResult.FTextEN =
+      "Found by trial, not by a technique: " + CellEN(g, best) + " holds " + AnEN(s) + ".";
+  FResult.FTextIT =
+      "Trovato per tentativi, non con una tecnica: in " + CellIT(g, best) + " va " + IlIT(s) + ".";
   return FResult;
 }
 
@@ -401,6 +489,14 @@ std::vector<int> TExplainer::PatternOf(const TMask* cand, const TFinding& f) con
       const int cell = FG.unitCells[f.FUnit][k];
       if (!IsPlaced(cand[cell]) && (cand[cell] & f.FSymbols) != 0) cells.push_back(cell);
     }
+  } else if (f.FTechnique == TTechnique::XWing || f.FTechnique == TTechnique::Swordfish) {
+    // The symbol's places in the base lines, in reading order.
+    for (int cell = 0; cell < FG.cells; ++cell) {
+      const int line = f.FUnit == 0 ? FG.Row(cell) : FG.Column(cell);
+      if ((f.FBase & (TMask{1} << line)) && !IsPlaced(cand[cell]) && (cand[cell] & f.FSymbols)) {
+        cells.push_back(cell);
+      }
+    }
   } else {
     for (int i = 0; i < f.FCount; ++i) cells.push_back(f.FCells[i]);
   }
@@ -410,20 +506,28 @@ std::vector<int> TExplainer::PatternOf(const TMask* cand, const TFinding& f) con
 // The cheapest single; else, level by level, the first elimination of that level that unlocks a
 // single on its own, or the shortest chain of eliminations up to that level that does. A step
 // never uses a technique above the level the position needs.
+// The catalogue's levels are searched a level at a time; past them, a rung at a time, so that a
+// step uses the cheapest rung that gives one.
 bool TExplainer::FindStep(std::vector<TEliminationStep>& steps, TFinding& single) {
   if (FirstSingle(FG, FCand.data(), single)) return true;
-  for (const TLevel level : {TLevel::Locked, TLevel::Subsets}) {
-    if (Unlock(level, steps, single) || Chain(level, steps, single)) return true;
+  for (int first = kFirstElimination; first < kRungs;) {
+    int last = first;
+    if (kLadder[first].level <= TLevel::Subsets) {
+      while (last + 1 < kRungs && kLadder[last + 1].level == kLadder[first].level) ++last;
+    }
+    if (Unlock(first, last, steps, single) || Chain(last, steps, single)) return true;
     steps.clear();
+    first = last + 1;
   }
   return false;
 }
 
-bool TExplainer::Unlock(TLevel level, std::vector<TEliminationStep>& steps, TFinding& single) {
+bool TExplainer::Unlock(int first, int last, std::vector<TEliminationStep>& steps,
+                        TFinding& single) {
   FWork = FCand;
   std::vector<TRemoved> removed;
-  for (const TTechnique t : kEliminations) {
-    if (InfoOf(t).level != level) continue;
+  for (int rung = first; rung <= last; ++rung) {
+    const TTechnique t = kLadder[rung].technique;
     bool found = false;
     Sweep(t, FG, FWork.data(), [&](const TFinding& f) {
       ApplyStrikes(FG, FWork.data(), f, removed);
@@ -443,7 +547,7 @@ bool TExplainer::Unlock(TLevel level, std::vector<TEliminationStep>& steps, TFin
 // the eliminations it rests on are traced back (the candidates its reasoning needs gone, the
 // elimination that removed each, what that one needed in turn), and the single that needs the
 // fewest is told with exactly those.
-bool TExplainer::Chain(TLevel ceiling, std::vector<TEliminationStep>& steps, TFinding& single) {
+bool TExplainer::Chain(int ceiling, std::vector<TEliminationStep>& steps, TFinding& single) {
   const TGeometry& g = FG;
   std::vector<TFinding> applied;
   std::vector<std::int16_t> owner(static_cast<std::size_t>(g.cells * g.side), -1);
@@ -452,9 +556,8 @@ bool TExplainer::Chain(TLevel ceiling, std::vector<TEliminationStep>& steps, TFi
   TFinding any;
   while (!FirstSingle(g, FWork.data(), any)) {
     bool progress = false;
-    for (const TTechnique t : kEliminations) {
-      if (!Within(t, ceiling)) break;
-      Sweep(t, g, FWork.data(), [&](const TFinding& f) {
+    for (int rung = kFirstElimination; rung <= ceiling; ++rung) {
+      Sweep(kLadder[rung].technique, g, FWork.data(), [&](const TFinding& f) {
         ApplyStrikes(g, FWork.data(), f, removed);
         if (removed.empty()) return true;
         for (const TRemoved& r : removed) {
@@ -508,10 +611,43 @@ bool TExplainer::Chain(TLevel ceiling, std::vector<TEliminationStep>& steps, TFi
         return requireOthers(f.FUnit, f, f.FSymbols, true);
       case TTechnique::NakedPair:
       case TTechnique::NakedTriple:
+      case TTechnique::NakedQuad:
         for (int i = 0; i < f.FCount; ++i) require(f.FCells[i], g.full & ~f.FSymbols);
         return;
       case TTechnique::HiddenPair:
+      case TTechnique::HiddenTriple:
+      case TTechnique::HiddenQuad:
         return requireOthers(f.FUnit, f, f.FSymbols, false);
+      case TTechnique::XWing:
+      case TTechnique::Swordfish:
+        // The base lines' cells outside the cover lines.
+        for (TMask base = f.FBase; base; base &= base - 1) {
+          const int line = std::countr_zero(base);
+          for (int k = 0; k < g.side; ++k) {
+            if (f.FCover & (TMask{1} << k)) continue;
+            require(f.FUnit == 0 ? line * g.side + k : k * g.side + line, f.FSymbols);
+          }
+        }
+        return;
+      case TTechnique::XYWing:
+      case TTechnique::XYZWing:
+      case TTechnique::XYChain:
+        for (int i = 0; i < f.FCount; ++i) require(f.FCells[i], g.full & ~f.FMasks[i]);
+        return;
+      case TTechnique::XChain:
+        // Each strong link: the rest of its unit.
+        for (int i = 0; i + 1 < f.FCount; i += 2) {
+          const int unit = static_cast<int>(f.FMasks[i]);
+          for (int k = 0; k < g.side; ++k) {
+            const int cell = g.unitCells[unit][k];
+            if (cell != f.FCells[i] && cell != f.FCells[i + 1]) require(cell, f.FSymbols);
+          }
+        }
+        return;
+      case TTechnique::Forcing:
+        // Its singles read the whole grid.
+        for (int cell = 0; cell < g.cells; ++cell) require(cell, g.full);
+        return;
     }
   };
   auto trace = [&](const TFinding& target) {
@@ -547,8 +683,14 @@ bool TExplainer::Chain(TLevel ceiling, std::vector<TEliminationStep>& steps, TFi
   // the single must follow. Then drops whatever the single can do without.
   auto replay = [&](const std::vector<TFinding>& trial, std::vector<TEliminationStep>* out) {
     FWork = FCand;
-    for (const TFinding& f : trial) {
+    for (TFinding f : trial) {
       if (!Holds(g, FWork.data(), f)) return false;
+      // A forcing chain is told as it runs on this grid, which may differ from the one it was
+      // found on.
+      if (f.FTechnique == TTechnique::Forcing &&
+          !ForcingFrom(g, FWork.data(), f.Cell(), f.FSymbols, f)) {
+        return false;
+      }
       std::vector<int> pattern = PatternOf(FWork.data(), f);
       ApplyStrikes(g, FWork.data(), f, removed);
       if (removed.empty()) return false;
@@ -570,6 +712,10 @@ std::pair<std::string, std::string> TExplainer::Words(const TEliminationStep& st
   const TFinding& f = step.finding;
   for (const int cell : step.pattern) Mark(cell, TCellRole::Pattern);
   for (const TRemoved& r : step.removed) Mark(r.cell, TCellRole::Struck);
+  if (InfoOf(f.FTechnique).level > TLevel::Subsets && f.FTechnique != TTechnique::HiddenTriple &&
+      f.FTechnique != TTechnique::NakedQuad && f.FTechnique != TTechnique::HiddenQuad) {
+    return AdvancedWords(step);
+  }
   MarkUnit(f.FUnit);
   if (f.FTarget >= 0) MarkUnit(f.FTarget);
   const std::string en = Capital(UnitEN(g, f.FUnit)) + ": ";
@@ -589,6 +735,7 @@ std::pair<std::string, std::string> TExplainer::Words(const TEliminationStep& st
     }
     case TTechnique::NakedPair:
     case TTechnique::NakedTriple:
+    case TTechnique::NakedQuad:
       return {en + "the cells in " + PlacesEN(g, f.FUnit, step.pattern) + " can only hold " +
                   SymbolList(FSymbols, f.FSymbols, "or") + " between them, so no other cell of " +
                   UnitEN(g, f.FUnit) + " can hold " + SymbolList(FSymbols, f.FSymbols, "or") + ".",
@@ -597,16 +744,208 @@ std::pair<std::string, std::string> TExplainer::Words(const TEliminationStep& st
                   ", quindi nessun'altra cella " + UnitArtIT(g, f.FUnit, "di") + " può contenere " +
                   SymbolList(FSymbols, f.FSymbols, "o") + "."};
     case TTechnique::HiddenPair:
+    case TTechnique::HiddenTriple:
+    case TTechnique::HiddenQuad: {
+      static constexpr std::array<std::string_view, 5> kEN = {"", "", "two", "three", "four"};
+      static constexpr std::array<std::string_view, 5> kIT = {"", "", "due", "tre", "quattro"};
+      const int n = std::clamp<int>(f.FCount, 2, 4);
       return {en + SymbolList(FSymbols, f.FSymbols, "and") + " can only go in " +
-                  PlacesEN(g, f.FUnit, step.pattern) + ", so those two cells can hold only " +
-                  SymbolList(FSymbols, f.FSymbols, "or") + ".",
+                  PlacesEN(g, f.FUnit, step.pattern) + ", so those " + std::string(kEN[n]) +
+                  " cells can hold only " + SymbolList(FSymbols, f.FSymbols, "or") + ".",
               it + ArticleListIT(FSymbols, f.FSymbols) + " possono andare solo " +
-                  PlacesIT(g, f.FUnit, step.pattern, true) +
-                  ", quindi quelle due celle possono contenere solo " +
+                  PlacesIT(g, f.FUnit, step.pattern, true) + ", quindi quelle " +
+                  std::string(kIT[n]) + " celle possono contenere solo " +
                   SymbolList(FSymbols, f.FSymbols, "o") + "."};
-    case TTechnique::NakedSingle:
-    case TTechnique::HiddenSingle:
+    }
+    default:
       break;
+  }
+  return {};
+}
+
+// Wings, chains and forcing chains name cells short, as rNcM (row N, column M): their texts list
+// many of them. A cell of a pattern shows the candidates it is limited to: "r1c1 {1,2}".
+std::string TExplainer::CandidatesText(TMask mask) const {
+  std::string text = "{";
+  for (TMask m = mask; m; m &= m - 1) {
+    if (text.size() > 1) text += ',';
+    text += Sym(std::countr_zero(m));
+  }
+  return text + "}";
+}
+
+std::string TExplainer::Chip(int cell) const {
+  return "r" + Num(FG.Row(cell) + 1) + "c" + Num(FG.Column(cell) + 1);
+}
+
+// The chain's cells, joined by "=" for a strong link and "–" for a weak one (X-chain) or all by
+// "–" with their candidates (XY-chain). A long chain keeps its first and last links in the text
+// and leaves the middle to the tints.
+std::string TExplainer::ChainText(const TFinding& f, bool xy) const {
+  auto piece = [&](int i) {
+    std::string text = Chip(f.FCells[i]);
+    if (xy) text += " " + CandidatesText(f.FMasks[i]);
+    return text;
+  };
+  auto link = [&](int i) { return !xy && i % 2 == 0 ? " = " : " – "; };
+  const int n = f.FCount;
+  const int keep = xy ? 2 : 3;
+  std::string out;
+  for (int i = 0; i < n; ++i) {
+    if (n > 2 * keep && i == keep) {
+      out += " … ";
+      i = n - keep;
+    } else if (i > 0) {
+      out += link(i - 1);
+    }
+    out += piece(i);
+  }
+  return out;
+}
+
+std::pair<std::string, std::string> TExplainer::AdvancedWords(const TEliminationStep& step) {
+  const TGeometry& g = FG;
+  const TFinding& f = step.finding;
+  const char s = Sym(f.Value());
+  const std::string sym(1, s);
+  switch (f.FTechnique) {
+    case TTechnique::XWing:
+    case TTechnique::Swordfish: {
+      const bool rows = f.FUnit == 0;
+      TStrings base, cover;
+      for (TMask b = f.FBase; b; b &= b - 1) {
+        base.push_back(Num(std::countr_zero(b) + 1));
+        MarkUnit((rows ? 0 : g.side) + std::countr_zero(b));
+      }
+      for (TMask c = f.FCover; c; c &= c - 1) cover.push_back(Num(std::countr_zero(c) + 1));
+      const std::string name(InfoOf(f.FTechnique).name);
+      const std::string baseEN = (rows ? "rows " : "columns ") + Join(base, "and");
+      const std::string coverEN = (rows ? "columns " : "rows ") + Join(cover, "and");
+      const std::string baseIT = (rows ? "righe " : "colonne ") + Join(base, "e");
+      const std::string coverIT = (rows ? "colonne " : "righe ") + Join(cover, "e");
+      return {name + " on " + sym + ": in " + baseEN + " the " + sym + " can only go in " +
+                  coverEN + ", so no other cell of " + coverEN + " can hold " + AnEN(s) + ".",
+              name + " (" + sym + "): nelle " + baseIT + " " + IlIT(s) + " può andare solo nelle " +
+                  coverIT + ", quindi nessun'altra cella delle " + coverIT + " può contenere " +
+                  UnIT(s) + "."};
+    }
+    case TTechnique::XYWing:
+    case TTechnique::XYZWing: {
+      auto chip = [&](int i) { return Chip(f.FCells[i]) + " " + CandidatesText(f.FMasks[i]); };
+      const bool xyz = f.FTechnique == TTechnique::XYZWing;
+      const std::string name(InfoOf(f.FTechnique).name);
+      return {name + ": " + chip(0) + " sees " + chip(1) + " and " + chip(2) + "; one of " +
+                  (xyz ? "the three" : "the last two") + " holds " + sym +
+                  ", so no cell that sees " + (xyz ? "all three" : "both of them") + " can hold " +
+                  AnEN(s) + ".",
+              name + ": " + chip(0) + " vede " + chip(1) + " e " + chip(2) + "; una " +
+                  (xyz ? "delle tre" : "delle ultime due") + " contiene " + IlIT(s) +
+                  ", quindi nessuna cella che le vede " + (xyz ? "tutte e tre" : "entrambe") +
+                  " può contenere " + UnIT(s) + "."};
+    }
+    case TTechnique::XChain:
+      // "=" joins a symbol's only two places in a unit; the help page says so.
+      return {"X-chain on " + sym + ": " + ChainText(f, false) + ". One of the ends holds the " +
+                  sym + ", so a cell that sees both cannot.",
+              "Catena X (" + sym + "): " + ChainText(f, false) + ". Uno degli estremi contiene " +
+                  IlIT(s) + ", quindi una cella che li vede entrambi non può."};
+    case TTechnique::XYChain:
+      return {"XY-chain on " + sym + ": " + ChainText(f, true) + ". If the first cell is not " +
+                  sym + ", the last is, so a cell that sees both cannot be " + sym + ".",
+              "Catena XY (" + sym + "): " + ChainText(f, true) + ". Se la prima cella non è " +
+                  sym + ", lo è l'ultima, quindi una cella che le vede entrambe non può esserlo."};
+    case TTechnique::Forcing: {
+      TStrings forced;
+      const int shown = std::min<int>(f.FCount, 7);
+      for (int i = 1; i < f.FCount; ++i) {
+        if (i == shown - 2 && f.FCount > shown) {
+          forced.push_back("…");
+          i = f.FCount - 2;
+          continue;
+        }
+        forced.push_back(Chip(f.FCells[i]) + " = " +
+                         std::string(1, Sym(std::countr_zero(f.FMasks[i]))));
+      }
+      std::string endEN, endIT;
+      if (f.FTarget >= 0) {
+        Mark(f.FTarget, TCellRole::Reason);
+        endEN = Chip(f.FTarget) + " would have no candidate left";
+        endIT = "in " + Chip(f.FTarget) + " non resterebbe alcun candidato";
+      } else {
+        MarkUnit(f.FUnit);
+        const char missing = Sym(std::countr_zero(f.FCover));
+        endEN = UnitEN(g, f.FUnit) + " would have no place for " + AnEN(missing);
+        endIT = UnitArtIT(g, f.FUnit) + " non avrebbe posto per " + IlIT(missing);
+      }
+      const std::string start = Chip(f.Cell());
+      std::string list;
+      for (const std::string& each : forced) list += each + ", ";
+      const std::string listEN = list.empty() ? "" : list + "and ";
+      const std::string listIT = list.empty() ? "" : list + "e ";
+      return {"Forcing chain: if " + start + " held " + AnEN(s) + ": " + listEN + endEN + ". So " +
+                  start + " cannot hold " + AnEN(s) + ".",
+              "Catena forzante: se in " + start + " ci fosse " + IlIT(s) + ": " + listIT + endIT +
+                  ". Quindi " + start + " non può contenere " + IlIT(s) + "."};
+    }
+    default:
+      return {};
+  }
+}
+
+// Where to look and what kind of step it is, without the step itself.
+std::pair<std::string, std::string> TExplainer::Look(const TFinding& f) const {
+  const TGeometry& g = FG;
+  const char s = Sym(f.Value());
+  const std::string sym(1, s);
+  const std::string name(InfoOf(f.FTechnique).name), nameIT(InfoOf(f.FTechnique).nameIT);
+  switch (f.FTechnique) {
+    case TTechnique::NakedSingle:
+      return {"Look at " + CellEN(g, f.Cell()) + ": only one symbol fits there.",
+              "Guarda la cella in " + CellIT(g, f.Cell()) + ": lì entra un solo simbolo."};
+    case TTechnique::HiddenSingle:
+      return {"Look at " + UnitEN(g, f.FUnit) + ": one symbol has only one place there.",
+              "Guarda " + UnitArtIT(g, f.FUnit) + ": un simbolo vi ha un solo posto."};
+    case TTechnique::Pointing: {
+      const bool row = f.FTarget < g.side;
+      return {"Look at " + UnitEN(g, f.FUnit) + ": one symbol can only go in one of its " +
+                  (row ? "rows." : "columns."),
+              "Guarda " + UnitArtIT(g, f.FUnit) + ": un simbolo può andare solo in una delle sue " +
+                  (row ? "righe." : "colonne.")};
+    }
+    case TTechnique::Claiming:
+      return {"Look at " + UnitEN(g, f.FUnit) + ": one symbol can only go in one of the boxes " +
+                  "it crosses.",
+              "Guarda " + UnitArtIT(g, f.FUnit) + ": un simbolo può andare solo in uno dei " +
+                  "riquadri che attraversa."};
+    case TTechnique::NakedPair:
+    case TTechnique::NakedTriple:
+    case TTechnique::NakedQuad:
+    case TTechnique::HiddenPair:
+    case TTechnique::HiddenTriple:
+    case TTechnique::HiddenQuad: {
+      return {"Look at " + UnitEN(g, f.FUnit) + ": there is a " + name + " there.",
+              "Guarda " + UnitArtIT(g, f.FUnit) + ": lì c'è una " + nameIT + "."};
+    }
+    case TTechnique::XWing:
+    case TTechnique::Swordfish:
+    case TTechnique::XYWing:
+    case TTechnique::XYZWing:
+      return {
+          "There is " +
+              std::string(f.FTechnique == TTechnique::XWing || f.FTechnique == TTechnique::XYWing ||
+                                  f.FTechnique == TTechnique::XYZWing
+                              ? "an "
+                              : "a ") +
+              name + " on " + sym + ".",
+          std::string(f.FTechnique == TTechnique::Swordfish ? "C'è uno " : "C'è un ") + nameIT +
+              " per " + IlIT(s) + "."};
+    case TTechnique::XChain:
+    case TTechnique::XYChain:
+      return {"There is an " + name + " on " + sym + ".",
+              "C'è una " + nameIT + " per " + IlIT(s) + "."};
+    case TTechnique::Forcing:
+      return {"Try " + AnEN(s) + " in " + CellEN(g, f.Cell()) + ": it leads to a contradiction.",
+              "Prova " + IlIT(s) + " in " + CellIT(g, f.Cell()) + ": porta a una contraddizione."};
   }
   return {};
 }
@@ -672,51 +1011,59 @@ std::pair<std::string, std::string> TExplainer::Words(const TFinding& single, bo
   MarkUnit(unit);
   const std::vector<int> where = {cell};
   return {Capital(UnitEN(g, unit)) + ": " + std::string(1, s) + " can " + (after ? "now " : "") +
-              "only go in " + PlacesEN(g, unit, where) + " (every other cell of the " +
+              "only go in " + PlacesEN(g, unit, where) + " (every other open cell of the " +
               KindEN(g, unit) + " sees " + AnEN(s) +
               (after ? " or has just been ruled out)." : ")."),
           Capital(UnitIT(g, unit)) + ": " + (after ? "ora " : "") + IlIT(s) + " può andare solo " +
               (KindOf(g, unit) == TUnitKind::Box ? "nella cella " : "") +
-              PlacesIT(g, unit, where, true) + " (ogni altra cella " + KindArtIT(g, unit) +
+              PlacesIT(g, unit, where, true) + " (ogni altra cella libera " + KindArtIT(g, unit) +
               " vede già " + UnIT(s) + (after ? ", oppure è appena stata esclusa)." : ").")};
 }
 
 TExplanation TExplainer::Run() {
   const TGeometry& g = FG;
   std::vector<TCellValue> known(g.cells, kEmpty);
-  bool full = true;
+  bool full = true, wrong = false;
   for (int cell = 0; cell < g.cells; ++cell) {
     if (FGivens[cell] != kEmpty || FEntries[cell] == kEmpty) {
       full &= FGivens[cell] != kEmpty;
       known[cell] = FGivens[cell];
       continue;
     }
-    if (FEntries[cell] != FSolution[cell]) {
-      // Named against the grid of the givens and the right entries only.
-      for (int c = 0; c < g.cells; ++c) {
-        const TCellValue v = Shown(c);
-        known[c] = v != kEmpty && v == FSolution[c] ? v : kEmpty;
-      }
-      LoadCandidates(g, known.data(), FCand.data());
-      return WrongEntry(cell);
-    }
-    known[cell] = FEntries[cell];
+    wrong |= FEntries[cell] != FSolution[cell];
+    known[cell] = FEntries[cell] == FSolution[cell] ? FEntries[cell] : kEmpty;
   }
+  LoadCandidates(g, known.data(), FCand.data());
+  if (wrong) {
+    // Named against the grid of the givens and the right entries only: the wrong entry with the
+    // strongest reason, the first in reading order among equals.
+    int bestRank = 99;
+    TExplanation best;
+    for (int cell = 0; cell < g.cells; ++cell) {
+      if (FGivens[cell] != kEmpty || FEntries[cell] == kEmpty) continue;
+      if (FEntries[cell] == FSolution[cell]) continue;
+      const int rank = WrongEntry(cell);
+      if (rank < bestRank) {
+        bestRank = rank;
+        best = FResult;
+      }
+    }
+    return best;
+  }
+  if (FNotes != nullptr && NotesCheck(FNotes)) return FResult;
   if (full) {
     FResult.FKind = TExplanationKind::Solved;
     FResult.FTextEN = "The grid is complete and correct: there is nothing left to explain.";
     FResult.FTextIT = "La griglia è completa e corretta: non resta niente da spiegare.";
     return FResult;
   }
-  LoadCandidates(g, known.data(), FCand.data());
   std::vector<TEliminationStep> steps;
   TFinding single;
-  if (!FindStep(steps, single) || single.Value() != FSolution[single.Cell()]) {
+  if (!FindStep(steps, single)) return Trial();
+  if (single.Value() != FSolution[single.Cell()]) {
     FResult.FKind = TExplanationKind::NoStep;
-    FResult.FTextEN =
-        "No step can be found with singles, locked candidates, pairs and triples from here.";
-    FResult.FTextIT =
-        "Da qui non si trova alcun passo con singoli, candidati bloccati, coppie e triple.";
+    FResult.FTextEN = std::string(kNoStepEN) + ".";
+    FResult.FTextIT = std::string(kNoStepIT) + ".";
     return FResult;
   }
   FResult.FKind = TExplanationKind::Step;
@@ -731,6 +1078,7 @@ TExplanation TExplainer::Run() {
   const auto [en, it] = Words(single, !steps.empty());
   FResult.FTextEN += en;
   FResult.FTextIT += it;
+  std::tie(FResult.FLookEN, FResult.FLookIT) = Look(steps.empty() ? single : steps.front().finding);
   FResult.FRow = g.Row(single.Cell());
   FResult.FColumn = g.Column(single.Cell());
   FResult.FSymbol = Sym(single.Value());
@@ -760,7 +1108,7 @@ bool UsableSymbols(std::string_view symbols, int side) {
 
 TExplanation ExplainNextStep(std::int32_t boxSize, std::string_view symbols,
                              const TCellValue* givens, const TCellValue* entries,
-                             const TCellValue* solution) {
+                             const TCellValue* solution, const std::uint32_t* notes) {
   const TGeometry* g = GeometryFor(boxSize);
   if (g == nullptr || givens == nullptr || entries == nullptr || solution == nullptr) {
     return BadInput("no board of box size " + Num(boxSize) + ".",
@@ -785,12 +1133,30 @@ TExplanation ExplainNextStep(std::int32_t boxSize, std::string_view symbols,
                   : "un dato iniziale è diverso dalla soluzione.");
     }
   }
-  return TExplainer(*g, symbols, givens, entries, solution).Run();
+  return TExplainer(*g, symbols, givens, entries, solution, notes).Run();
+}
+
+TExplanation AtStage(const TExplanation& whole, int stage) {
+  if (stage >= kHintStages || whole.FLookEN.empty()) return whole;
+  if (whole.FKind == TExplanationKind::Trial && stage >= 2) return whole;
+  TExplanation view = whole;
+  view.FTextEN = whole.FLookEN;
+  view.FTextIT = whole.FLookIT;
+  view.FRow = view.FColumn = -1;
+  view.FSymbol = 0;
+  if (stage <= 1) {
+    view.FCells.clear();
+    view.FUnits.clear();
+  } else {
+    std::erase_if(view.FCells,
+                  [](const TMarkedCell& c) { return c.FRole == TCellRole::Placement; });
+  }
+  return view;
 }
 
 TExplanation ExplainNextStep(std::int32_t boxSize, std::string_view symbols,
                              const TCharGrid& givens, const TCharGrid& play,
-                             const TCharGrid& solution) {
+                             const TCharGrid& solution, const TNoteMasks* notes) {
   const TGeometry* g = GeometryFor(boxSize);
   if (g == nullptr || !UsableSymbols(symbols, g->side)) {
     return ExplainNextStep(boxSize, symbols, nullptr, nullptr, nullptr);
@@ -818,7 +1184,13 @@ TExplanation ExplainNextStep(std::int32_t boxSize, std::string_view symbols,
     entry[cell] = gv == kEmpty ? pv : kEmpty;
     solved[cell] = sv;
   }
-  return ExplainNextStep(boxSize, symbols, given.data(), entry.data(), solved.data());
+  std::array<std::uint32_t, kMaxCells> noted{};
+  if (notes != nullptr) {
+    for (int cell = 0; cell < g->cells; ++cell)
+      noted[cell] = (*notes)[g->Row(cell)][g->Column(cell)];
+  }
+  return ExplainNextStep(boxSize, symbols, given.data(), entry.data(), solved.data(),
+                         notes != nullptr ? noted.data() : nullptr);
 }
 
 }  // namespace tsdtech

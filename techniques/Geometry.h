@@ -61,6 +61,10 @@ struct TGeometry {
   int RowUnit(int cell) const { return Row(cell); }
   int ColumnUnit(int cell) const { return side + Column(cell); }
   int BoxUnit(int cell) const { return 2 * side + Box(cell); }
+  // Two different cells that share a row, a column or a box.
+  bool Sees(int a, int b) const {
+    return a != b && (Row(a) == Row(b) || Column(a) == Column(b) || Box(a) == Box(b));
+  }
   bool InUnit(int cell, int unit) const {
     return unit < side       ? Row(cell) == unit
            : unit < 2 * side ? Column(cell) == unit - side

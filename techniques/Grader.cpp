@@ -10,7 +10,17 @@ using tsdtech::TSweepEnd;
 
 std::string_view LevelName(TLevel level) {
   const auto index = static_cast<std::size_t>(level);
-  return index < LevelLetters.size() ? std::string_view(&LevelLetters[index], 1) : "beyond";
+  if (index < LevelLetters.size()) return std::string_view(&LevelLetters[index], 1);
+  switch (level) {
+    case TLevel::Advanced:
+      return "advanced";
+    case TLevel::Chains:
+      return "chains";
+    case TLevel::Forcing:
+      return "forcing";
+    default:
+      return "beyond";
+  }
 }
 
 char LevelLetter(TLevel level) {
@@ -75,10 +85,28 @@ std::string TGrader::Describe(const TFinding& f, const std::vector<int>& changed
       return name + ": " + SymSet(f.FSymbols) + " in " + subset + " of " + UnitName(g, f.FUnit) +
              " → removed from " + cells;
     case TTechnique::HiddenPair:
+    case TTechnique::HiddenTriple:
+    case TTechnique::HiddenQuad:
       return name + ": " + SymSet(f.FSymbols) + " in " + UnitName(g, f.FUnit) + " only at " +
              subset + " → other candidates removed from " + cells;
+    case TTechnique::NakedQuad:
+      return name + ": " + SymSet(f.FSymbols) + " in " + subset + " of " + UnitName(g, f.FUnit) +
+             " → removed from " + cells;
+    case TTechnique::XWing:
+    case TTechnique::Swordfish: {
+      std::string base, cover;
+      for (TMask b = f.FBase; b; b &= b - 1) base += std::to_string(std::countr_zero(b) + 1);
+      for (TMask c = f.FCover; c; c &= c - 1) cover += std::to_string(std::countr_zero(c) + 1);
+      const bool rows = f.FUnit == 0;
+      return name + ": " + Sym(f.Value()) + " in " + (rows ? "rows " : "columns ") + base +
+             " only at " + (rows ? "columns " : "rows ") + cover + " → removed from " + cells;
+    }
+    case TTechnique::Forcing:
+      return name + ": " + Sym(f.Value()) + " at " + CellName(g, f.Cell()) + " leads to a " +
+             "contradiction in " + std::to_string(f.FCount - 1) + " singles → removed";
+    default:
+      return name + ": " + subset + " → " + Sym(f.Value()) + " removed from " + cells;
   }
-  return name;
 }
 
 void TGrader::PlaceCell(int cell, int value) {
@@ -173,6 +201,30 @@ TGradeResult TGrader::Grade(const TCellValue* puzzle, TLevel ceiling,
   }
   FSteps = nullptr;
   return result;
+}
+
+TPuzzleRating RatePuzzle(const TGeometry& geometry, const TCellValue* puzzle) {
+  TGrader grader(geometry);
+  const TGradeResult r = grader.Grade(puzzle, TLevel::Forcing);
+  TPuzzleRating rating;
+  rating.contradiction = r.contradiction;
+  rating.level = r.level;
+  rating.hardest = r.hardest;
+  if (r.contradiction) {
+    rating.nameEN = "no solution";
+    rating.nameIT = "nessuna soluzione";
+  } else if (r.level == TLevel::Beyond) {
+    rating.trial = true;
+    rating.nameEN = "trial and error";
+    rating.nameIT = "tentativi";
+  } else if (r.hardest < 0) {
+    rating.nameEN = "nothing to deduce";
+    rating.nameIT = "niente da dedurre";
+  } else {
+    rating.nameEN = kLadder[r.hardest].name;
+    rating.nameIT = kLadder[r.hardest].nameIT;
+  }
+  return rating;
 }
 
 }  // namespace tsdtools

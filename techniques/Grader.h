@@ -34,8 +34,27 @@ struct TGradeResult {
   std::vector<TCellValue> cells;
   // For each level: the grid at the moment a technique of that level first made progress, i.e. the
   // point where the cheaper levels stalled. Empty for a level that was never used.
-  std::array<std::vector<TCellValue>, 3> stalledBefore;
+  std::array<std::vector<TCellValue>, tsdtech::kLevelCount> stalledBefore;
 };
+
+// What a player's own puzzle asks: the hardest rung of the whole ladder it needs, in words.
+struct TPuzzleRating {
+  // The givens contradict each other, or a deduction emptied a cell: no solution.
+  bool contradiction = false;
+  // Every rung stalls: the puzzle needs trial and error (or has several solutions).
+  bool trial = false;
+  // The lowest level that completes it (Beyond when trial is set) and the hardest rung used
+  // (a ladder index; −1 when the grid is already full or the puzzle cannot be rated).
+  TLevel level = TLevel::Beyond;
+  int hardest = -1;
+  // "X-Wing" / "X-Wing", "trial and error" / "tentativi", "nothing to deduce" / "niente da
+  // dedurre".
+  std::string nameEN;
+  std::string nameIT;
+};
+
+// Rates a puzzle (g.cells values, kEmpty for blanks) with every rung of the ladder.
+TPuzzleRating RatePuzzle(const TGeometry& geometry, const TCellValue* puzzle);
 
 // Runs the ladder of Techniques.h: each rung sweeps the whole board once and applies every
 // instance it finds, then the ladder restarts from its cheapest rung. Every elimination is a

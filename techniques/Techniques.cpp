@@ -47,7 +47,8 @@ bool Holds(const TGeometry& g, const TMask* cand, const TFinding& f) {
       return any;
     }
     case TTechnique::NakedPair:
-    case TTechnique::NakedTriple: {
+    case TTechnique::NakedTriple:
+    case TTechnique::NakedQuad: {
       TMask together = 0;
       for (int i = 0; i < f.FCount; ++i) {
         if (cand[f.FCells[i]] & kPlaced) return false;
@@ -55,20 +56,25 @@ bool Holds(const TGeometry& g, const TMask* cand, const TFinding& f) {
       }
       return (together & ~f.FSymbols) == 0;
     }
-    case TTechnique::HiddenPair: {
+    case TTechnique::HiddenPair:
+    case TTechnique::HiddenTriple:
+    case TTechnique::HiddenQuad: {
       if (PlacedIn(g, cand, f.FUnit) & f.FSymbols) return false;
       TMask allowed = 0;
       for (int k = 0; k < g.side; ++k) {
         const int cell = g.unitCells[f.FUnit][k];
-        if (cell == f.FCells[0] || cell == f.FCells[1]) allowed |= TMask{1} << k;
+        for (int i = 0; i < f.FCount; ++i) {
+          if (cell == f.FCells[i]) allowed |= TMask{1} << k;
+        }
       }
       for (TMask s = f.FSymbols; s; s &= s - 1) {
         if ((PlacesIn(g, cand, f.FUnit, s & (~s + 1)) & ~allowed) != 0) return false;
       }
       return true;
     }
+    default:
+      return detail::HoldsAdvanced(g, cand, f);
   }
-  return false;
 }
 
 bool LoadCandidates(const TGeometry& g, const TCellValue* cells, TMask* cand) {

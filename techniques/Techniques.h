@@ -24,6 +24,33 @@
 //     two cells, which therefore lose every other candidate.
 //     In row 1 the 6 and the 8 can only go to r1c2 and r1c7: both keep {6,8} and nothing else.
 //
+// Past the catalogue's three levels (each rung below is found on every size, 9×9 to 25×25):
+//  8. Hidden triple. Three symbols whose places in a unit are the same three cells: those cells
+//     lose every other candidate. In box 5 the 1, 4 and 9 fit only r4c4, r5c6 and r6c5.
+//  9. Naked quad. Four cells of a unit whose candidates together are four symbols: the rest of the
+//     unit loses them. r2c1 {1,5}, r2c3 {5,7}, r2c6 {1,7,8}, r2c8 {1,8}: row 2 loses 1, 5, 7, 8.
+// 10. Hidden quad. Four symbols confined to the same four cells of a unit: those cells lose the
+//     rest. In column 3 the 2, 3, 6 and 8 fit only r1c3, r4c3, r7c3 and r9c3.
+// 11. X-Wing. In two rows a symbol fits only in the same two columns: one of each pair holds it,
+//     so the rest of those two columns loses it. 7 only in c2/c8 of r1 and r4: r6c2 loses 7.
+// 12. XY-Wing. A pivot {x,y} sees a pincer {x,z} and a pincer {y,z}: one pincer holds z, so a cell
+//     that sees both pincers loses z. r1c1 {1,2}, r1c7 {1,3}, r3c2 {2,3}: r3c7 loses 3.
+// 13. Swordfish. The X-Wing with three rows (columns) and three columns (rows).
+//     5 only in columns 1, 4, 8 of rows 2, 5, 9: the rest of columns 1, 4, 8 loses 5.
+// 14. XYZ-Wing. A pivot {x,y,z} sees a pincer {x,z} and a pincer {y,z}: a cell seeing all three
+//     loses z. r2c2 {1,2,3}, r2c7 {1,3}, r3c1 {2,3}: r2c1 and r2c3 lose 3.
+// 15. X-chain (what simple colouring finds). Conjugate pairs of one symbol (its only two places in
+//     a unit) joined by cells that see each other: one end of the chain holds it, so a cell seeing
+//     both ends loses it. 4: r1c1=r1c5-r5c5=r5c9: r9c1, if it sees r1c1 and r5c9... loses 4.
+// 16. XY-chain. Cells of two candidates each, each sharing one with the next, starting and ending
+//     with z: one end holds z. r1c1 {3,5}-r1c6 {5,8}-r4c6 {8,2}-r4c2 {2,3}: r2c2 and r4c1 lose 3.
+// 17. Forcing chain. Assume a candidate of a two-candidate cell and follow the singles it forces:
+//     when they reach a contradiction (a cell with nothing, a symbol with no place), the
+//     assumption was wrong. The singles are followed for at most 12 rounds, and only those the
+//     contradiction rests on are told (at most kMaxLinks − 1 of them).
+// Past those, a position needs trial and error: the explanation says so and reveals one cell the
+// search chose, saying it was found by trial.
+//
 // An open cell keeps its candidates until it is placed, and a placed cell keeps its symbol's bit
 // (Geometry.h): a cell that has just become a single still counts as holding its symbol for every
 // later test of the sweep, which keeps pointing and hidden pairs sound.
@@ -39,14 +66,25 @@
 #include <bit>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 #include "Geometry.h"
 
 namespace tsdtech {
 
 // The levels of the ladder; each catalogue level letter names one (E = Singles, M = Locked,
-// A = Subsets). Beyond: the techniques of all three stall.
-enum class TLevel : std::uint8_t { Singles = 0, Locked = 1, Subsets = 2, Beyond = 3 };
+// A = Subsets), which keep their techniques exactly. Advanced, Chains and Forcing hold the rungs
+// past them, for puzzles a player brings. Beyond: every rung stalls.
+enum class TLevel : std::uint8_t {
+  Singles = 0,
+  Locked = 1,
+  Subsets = 2,
+  Advanced = 3,
+  Chains = 4,
+  Forcing = 5,
+  Beyond = 6
+};
+inline constexpr int kLevelCount = static_cast<int>(TLevel::Beyond);
 
 // The ladder, declared once: identifier, English name, Italian name, level. It expands into the
 // TTechnique enumeration and the kLadder table, in this order.
@@ -57,7 +95,17 @@ enum class TLevel : std::uint8_t { Singles = 0, Locked = 1, Subsets = 2, Beyond 
   X(Claiming, "claiming", "candidati bloccati sulla linea", Locked)  \
   X(NakedPair, "naked pair", "coppia nuda", Subsets)                 \
   X(NakedTriple, "naked triple", "tripla nuda", Subsets)             \
-  X(HiddenPair, "hidden pair", "coppia nascosta", Subsets)
+  X(HiddenPair, "hidden pair", "coppia nascosta", Subsets)           \
+  X(HiddenTriple, "hidden triple", "tripla nascosta", Advanced)      \
+  X(NakedQuad, "naked quad", "quaterna nuda", Advanced)              \
+  X(HiddenQuad, "hidden quad", "quaterna nascosta", Advanced)        \
+  X(XWing, "X-Wing", "X-Wing", Advanced)                             \
+  X(XYWing, "XY-Wing", "XY-Wing", Advanced)                          \
+  X(Swordfish, "Swordfish", "Swordfish", Advanced)                   \
+  X(XYZWing, "XYZ-Wing", "XYZ-Wing", Advanced)                       \
+  X(XChain, "X-chain", "catena X", Chains)                           \
+  X(XYChain, "XY-chain", "catena XY", Chains)                        \
+  X(Forcing, "forcing chain", "catena forzante", Forcing)
 
 enum class TTechnique : std::uint8_t {
 #define TSD_TECHNIQUE_ENUM(id, name, nameIT, level) id,
@@ -86,19 +134,33 @@ constexpr bool IsSingleTechnique(TTechnique technique) {
   return InfoOf(technique).level == TLevel::Singles;
 }
 
+// The most cells one finding lists: a chain's cells, a forcing chain's placements.
+inline constexpr int kMaxLinks = 16;
+
 // One instance of a technique, as found on a candidate grid.
 struct TFinding {
   TTechnique FTechnique = TTechnique::NakedSingle;
-  // Singles and locked candidates: the one symbol's bit. Pairs and triples: their symbols.
+  // Singles, locked candidates, fish, wings, chains: the one symbol's bit (for wings and chains the
+  // one they strike; for a forcing chain the one assumed and struck). Subsets: their symbols.
   TMask FSymbols = 0;
-  // Where it holds: the unit of a hidden single, pair or triple; the box of a pointing; the row or
-  // column of a claiming. −1 for a naked single.
+  // Where it holds: the unit of a hidden single or subset; the box of a pointing; the row or
+  // column of a claiming. Fish: 0 when the base lines are rows, 1 when columns. Forcing chain: the
+  // unit left without a place for the symbol FCover, or −1. −1 for the rest.
   std::int16_t FUnit = -1;
-  // Where it strikes: the row or column of a pointing, the box of a claiming; −1 otherwise.
+  // Where it strikes: the row or column of a pointing, the box of a claiming. Forcing chain: the
+  // cell left with no candidate, or −1. −1 otherwise.
   std::int16_t FTarget = -1;
-  // Singles: the cell. Pairs and triples: their cells, in unit order.
+  // Singles: the cell. Subsets: their cells, in unit order. Wings: pivot, then the pincers. Chains:
+  // the cells in chain order. Forcing chain: the assumed cell, then each cell the singles fill.
   std::int8_t FCount = 0;
-  std::array<std::int16_t, 3> FCells{};
+  std::array<std::int16_t, kMaxLinks> FCells{};
+  // Per listed cell. Wings and XY-chains: the candidates the pattern needs that cell limited to.
+  // X-chains: for the cell opening a strong link (even index), the unit where the two cells are
+  // the symbol's only places. Forcing chain: the bit of the symbol each filled cell takes.
+  std::array<TMask, kMaxLinks> FMasks{};
+  // Fish: the base lines and the cover lines, bit i for line i. Forcing chain: FCover as above.
+  TMask FBase = 0;
+  TMask FCover = 0;
 
   int Cell() const { return FCells[0]; }
   int Value() const { return std::countr_zero(FSymbols); }
@@ -174,6 +236,7 @@ void ForEachStrike(const TGeometry& g, const TFinding& f, TOnStrike&& strike) {
     }
     case TTechnique::NakedPair:
     case TTechnique::NakedTriple:
+    case TTechnique::NakedQuad:
       for (int k = 0; k < g.side; ++k) {
         const int cell = g.unitCells[f.FUnit][k];
         bool inSubset = false;
@@ -182,9 +245,50 @@ void ForEachStrike(const TGeometry& g, const TFinding& f, TOnStrike&& strike) {
       }
       return;
     case TTechnique::HiddenPair:
+    case TTechnique::HiddenTriple:
+    case TTechnique::HiddenQuad:
       for (int i = 0; i < f.FCount; ++i) {
         if (!strike(f.FCells[i], g.full & ~f.FSymbols)) return;
       }
+      return;
+    case TTechnique::XWing:
+    case TTechnique::Swordfish:
+      // The cover lines, outside the base lines.
+      for (TMask cover = f.FCover; cover; cover &= cover - 1) {
+        const int c = std::countr_zero(cover);
+        for (int k = 0; k < g.side; ++k) {
+          if (f.FBase & (TMask{1} << k)) continue;
+          if (!strike(f.FUnit == 0 ? k * g.side + c : c * g.side + k, f.FSymbols)) return;
+        }
+      }
+      return;
+    case TTechnique::XYWing:
+    case TTechnique::XYZWing:
+    case TTechnique::XChain:
+    case TTechnique::XYChain: {
+      // Every cell that sees each end: the pincers of a wing (and its pivot too for an XYZ-Wing),
+      // the two ends of a chain.
+      std::array<int, 3> ends{};
+      int count = 0;
+      if (f.FTechnique == TTechnique::XYWing) {
+        ends = {f.FCells[1], f.FCells[2], 0};
+        count = 2;
+      } else if (f.FTechnique == TTechnique::XYZWing) {
+        ends = {f.FCells[0], f.FCells[1], f.FCells[2]};
+        count = 3;
+      } else {
+        ends = {f.FCells[0], f.FCells[f.FCount - 1], 0};
+        count = 2;
+      }
+      for (const std::int16_t p : g.peers[ends[0]]) {
+        bool all = true;
+        for (int i = 1; i < count; ++i) all = all && g.Sees(p, ends[i]);
+        if (all && !strike(p, f.FSymbols)) return;
+      }
+      return;
+    }
+    case TTechnique::Forcing:
+      strike(f.FCells[0], f.FSymbols);
       return;
   }
 }
@@ -409,6 +513,38 @@ TSweepEnd SweepHiddenPairs(const TGeometry& g, const TMask* cand, TVisit&& visit
   return TSweepEnd::Done;
 }
 
+// The rungs past the catalogue's levels, found outside this header (AdvancedTechniques.cpp). Each
+// visits its instances in a fixed order, as the sweeps above do.
+class TVisitRef {
+ public:
+  template <class TVisit>
+  requires(!std::is_same_v<std::remove_cvref_t<TVisit>, TVisitRef>)
+      TVisitRef(TVisit& visit)  // NOLINT: a reference to any visitor, the way a lambda is passed
+      : FObject(&visit), FCall([](void* object, const TFinding& f) {
+          return static_cast<bool>((*static_cast<TVisit*>(object))(f));
+        }) {}
+  bool operator()(const TFinding& f) const { return FCall(FObject, f); }
+
+ private:
+  void* FObject;
+  bool (*FCall)(void*, const TFinding&);
+};
+
+// Hidden triples (size 3) and quads (4); naked quads.
+TSweepEnd SweepHiddenSubsets(const TGeometry& g, const TMask* cand, int size, TVisitRef visit);
+TSweepEnd SweepNakedQuads(const TGeometry& g, const TMask* cand, TVisitRef visit);
+// X-Wing (size 2) and Swordfish (3): symbol by symbol, base rows then base columns.
+TSweepEnd SweepFish(const TGeometry& g, const TMask* cand, int size, TVisitRef visit);
+TSweepEnd SweepXYWings(const TGeometry& g, const TMask* cand, TVisitRef visit);
+TSweepEnd SweepXYZWings(const TGeometry& g, const TMask* cand, TVisitRef visit);
+// Chains, shortest first from each start, visited only when they strike something.
+TSweepEnd SweepXChains(const TGeometry& g, const TMask* cand, TVisitRef visit);
+TSweepEnd SweepXYChains(const TGeometry& g, const TMask* cand, TVisitRef visit);
+// Forcing chains from the two-candidate cells, shortest first.
+TSweepEnd SweepForcing(const TGeometry& g, const TMask* cand, TVisitRef visit);
+// The forcing chain from assuming `bit` in `cell`: true, with it in `f`, when it contradicts.
+bool ForcingFrom(const TGeometry& g, const TMask* cand, int cell, TMask bit, TFinding& f);
+
 // The sweep of one rung of the ladder.
 template <class TVisit>
 TSweepEnd Sweep(TTechnique technique, const TGeometry& g, const TMask* cand, TVisit&& visit) {
@@ -427,12 +563,35 @@ TSweepEnd Sweep(TTechnique technique, const TGeometry& g, const TMask* cand, TVi
       return SweepNakedTriples(g, cand, visit);
     case TTechnique::HiddenPair:
       return SweepHiddenPairs(g, cand, visit);
+    case TTechnique::HiddenTriple:
+      return SweepHiddenSubsets(g, cand, 3, visit);
+    case TTechnique::NakedQuad:
+      return SweepNakedQuads(g, cand, visit);
+    case TTechnique::HiddenQuad:
+      return SweepHiddenSubsets(g, cand, 4, visit);
+    case TTechnique::XWing:
+      return SweepFish(g, cand, 2, visit);
+    case TTechnique::XYWing:
+      return SweepXYWings(g, cand, visit);
+    case TTechnique::Swordfish:
+      return SweepFish(g, cand, 3, visit);
+    case TTechnique::XYZWing:
+      return SweepXYZWings(g, cand, visit);
+    case TTechnique::XChain:
+      return SweepXChains(g, cand, visit);
+    case TTechnique::XYChain:
+      return SweepXYChains(g, cand, visit);
+    case TTechnique::Forcing:
+      return SweepForcing(g, cand, visit);
   }
   return TSweepEnd::Done;
 }
 
 // Whether a finding still holds on a grid: the test its sweep made, asked of one instance.
 bool Holds(const TGeometry& g, const TMask* cand, const TFinding& f);
+namespace detail {
+bool HoldsAdvanced(const TGeometry& g, const TMask* cand, const TFinding& f);
+}
 
 // The grid of a position: every cell open with every symbol, then each value of `cells`
 // (kEmpty for blanks) placed in cell order. False when two of them break the rule.

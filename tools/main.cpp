@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -29,8 +30,11 @@ constexpr const char* kUsage =
     "        generate the nine tables and write them as C++ source\n"
     "        (default seed %llu, output catalogue/data/PuzzleTables.cpp)\n"
     "  verify            check every property of the built-in tables and print a summary\n"
-    "  grade [PUZZLE]    print the level a puzzle needs (puzzle text, or stdin when absent)\n"
+    "  grade [PUZZLE]    print the level a puzzle needs and the hardest technique that sets it\n"
+    "                    (E, M, A, then advanced, chains, forcing; puzzle text, or stdin)\n"
     "  explain [PUZZLE]  print every deduction in order, then the level\n"
+    "  hunt SEED COUNT [BOX]  make COUNT minimal puzzles from SEED and print those that need\n"
+    "                    more than level A, each with the hardest technique it needs\n"
     "  dump              print every built-in entry: box size, level, index, puzzle, solution\n"
     "Puzzle texts have 81, 256 or 625 characters; blanks are . ? - or space.\n"
     "Rows, columns and boxes in explanations are counted from 1.\n";
@@ -186,7 +190,7 @@ int GradeCommand(int argc, char** argv, bool explain) {
   TGrader grader(g);
   std::vector<std::string> steps;
   const TGradeResult result =
-      grader.Grade(puzzle.cells.data(), TLevel::Subsets, explain ? &steps : nullptr);
+      grader.Grade(puzzle.cells.data(), TLevel::Forcing, explain ? &steps : nullptr);
   for (const std::string& step : steps) Out(step + "\n");
   std::string line = "grade: " + std::string(LevelName(result.level));
   if (result.level != TLevel::Beyond) {
@@ -195,9 +199,44 @@ int GradeCommand(int argc, char** argv, bool explain) {
   } else if (solutions > 1) {
     line += " (the puzzle has more than one solution)";
   } else {
-    line += " (singles, locked candidates, pairs and triples stall)";
+    line += " (every technique stalls: the puzzle needs trial and error)";
   }
   Out(line + "\n");
+  return 0;
+}
+
+// Minimal 9×9 (or larger) puzzles from a seed, each with the hardest technique it needs: random
+// complete grids, givens taken out in random order while the solution stays unique. Prints the
+// puzzles that need more than the catalogue's levels, one "technique<TAB>puzzle" line each.
+int Hunt(int argc, char** argv) {
+  if (argc < 2 || argc > 3) return Fail("hunt takes SEED COUNT [BOX]", 2);
+  const std::uint64_t seed = std::strtoull(argv[0], nullptr, 10);
+  const long count = std::strtol(argv[1], nullptr, 10);
+  const int box = argc == 3 ? static_cast<int>(std::strtol(argv[2], nullptr, 10)) : 3;
+  const TGeometry* g = GeometryFor(box);
+  if (g == nullptr || box < 3 || count <= 0) return Fail("hunt: bad count or box size", 2);
+  TExactSolver solver(*g);
+  TGrader grader(*g);
+  for (long n = 0; n < count; ++n) {
+    TRng rng(TRng::Mix(seed, static_cast<std::uint64_t>(n)));
+    std::vector<TCellValue> grid(g->cells);
+    if (!solver.RandomGrid(rng, grid.data(), 1000000)) continue;
+    std::vector<int> order(g->cells);
+    for (int c = 0; c < g->cells; ++c) order[c] = c;
+    rng.Shuffle(order.data(), g->cells);
+    std::vector<TCellValue> puzzle = grid;
+    for (const int c : order) {
+      const TCellValue keep = puzzle[c];
+      puzzle[c] = kEmpty;
+      if (solver.CountSolutions(puzzle.data(), 2, nullptr) != 1) puzzle[c] = keep;
+    }
+    const TGradeResult r = grader.Grade(puzzle.data(), TLevel::Forcing);
+    if (r.level <= TLevel::Subsets) continue;
+    const std::string name =
+        r.level == TLevel::Beyond ? "trial" : std::string(kLadder[r.hardest].name);
+    Out(name + "\t" + ToText(box, puzzle) + "\n");
+    if (gOutputError != 0) return 1;
+  }
   return 0;
 }
 
@@ -223,13 +262,14 @@ int Dump() {
 int Run(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "build") return Build(argc - 2, argv + 2);
-  if (command != "grade" && command != "explain" && argc > 2) {
+  if (command != "grade" && command != "explain" && command != "hunt" && argc > 2) {
     return Fail(command + " takes no arguments", 2);
   }
   if (command == "verify") return Verify();
   if (command == "grade") return GradeCommand(argc - 2, argv + 2, false);
   if (command == "explain") return GradeCommand(argc - 2, argv + 2, true);
   if (command == "dump") return Dump();
+  if (command == "hunt") return Hunt(argc - 2, argv + 2);
   return Fail("unknown command '" + command + "' (try --help)", 2);
 }
 

@@ -94,6 +94,11 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
     return true;
   }
   if (modifiers & BlockingModifiers) return false;
+  // F12, which took nothing before: the whole explanation at once, where F3 gives it in stages.
+  if (keyCode == TKeyCodes::F12 && FGame.FunctionKey(3)) {
+    if (!autoRepeat) Process(FGame.Explain(true));
+    return true;
+  }
   if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F10) return false;
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;

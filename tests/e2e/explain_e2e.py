@@ -55,6 +55,12 @@ def scenario(binary):
     before = e2e.screenshot("70-before-f3")
     if pixels_of(before, grid, TINTS):
         e2e.fail("the grid shows an explanation's tint before F3")
+    # The first F3 says where to look and tints nothing; the second tints the cells it uses; the
+    # third gives the whole step, the placement tinted.
+    _, looked = explain(game, "71-f3-look")
+    if pixels_of(looked, grid, TINTS):
+        e2e.fail("the first stage of a hint tinted the grid")
+    explain(game, "71-f3-tints")
     with_box, after = explain(game, "71-f3")
     shown = pixels_of(with_box, grid, TINTS)
     placement = pixels_of(after, grid, [PLACEMENT])

@@ -641,7 +641,7 @@ TEST(Explain, MarksTheStepUntilTheNextKeyClickOrEntry) {
     SCOPED_TRACE(op.name);
     TPlayedGame g(3);
     const TCharGrid before = g.Game.PlayGrid();
-    const TOutcome out = g.Game.Explain();
+    const TOutcome out = g.Game.Explain(true);
     ASSERT_EQ(out.messages.size(), 1u);
     EXPECT_TRUE(out.repaint && out.focusGrid);
     // One placement, on an open cell, of the symbol the text names, in a row, column or box
@@ -668,6 +668,46 @@ TEST(Explain, MarksTheStepUntilTheNextKeyClickOrEntry) {
     EXPECT_TRUE(g.Game.Explain().messages.empty());
     EXPECT_FALSE(g.Game.HasMarks());
   }
+}
+
+TEST(Explain, StagesOfOneStepStartAgainOnAnyChange) {
+  TPlayedGame g(3);
+  const TBilingual whole = g.Game.Explain(true).messages.at(0);
+  g.Game.ClearMarks();
+  // The whole step asked for at once is no stage: the next F3 starts from the first.
+  const TBilingual look = g.Game.Explain().messages.at(0);
+  EXPECT_NE(look.english, whole.english);
+  EXPECT_FALSE(g.Game.HasMarks());
+  const TBilingual tinted = g.Game.Explain().messages.at(0);
+  EXPECT_EQ(tinted, look);
+  EXPECT_TRUE(g.Game.HasMarks());
+  EXPECT_TRUE(g.Marked(TCellMark::Placement).empty());
+  EXPECT_EQ(g.Game.Explain().messages.at(0), whole);
+  ASSERT_EQ(g.Marked(TCellMark::Placement).size(), 1u);
+  EXPECT_EQ(g.Game.Explain().messages.at(0), whole);  // the last stage stays
+
+  // An entry elsewhere changes the grid: the first stage again, for the step of the new grid.
+  const TMove placement = g.Marked(TCellMark::Placement)[0];
+  g.Game.ApplyMove(
+      {placement.column, placement.row, g.Game.SolutionGrid()[placement.row][placement.column]});
+  EXPECT_FALSE(g.Game.Explain().messages.at(0).english.empty());
+  EXPECT_FALSE(g.Game.HasMarks());
+
+  // Notes that leave out a cell's symbol are named before any step, and the cell tinted.
+  std::int32_t row = 0, column = 0;
+  while (g.Game.PlayGrid()[row][column] != ' ') {
+    if (++column == 9) column = 0, ++row;
+  }
+  const char needed = g.Game.SolutionGrid()[row][column];
+  const char other = needed == '1' ? '2' : '1';
+  g.Game.SetNotesMode(true);
+  g.Game.ApplyMove({column, row, other, TMove::TKind::Note});
+  const TOutcome out = g.Game.Explain();
+  EXPECT_EQ(out.messages.at(0).english, "Your notes in row " + std::to_string(row + 1) +
+                                            ", column " + std::to_string(column + 1) +
+                                            " leave out the " + needed + " it needs.");
+  ASSERT_EQ(g.Marked(TCellMark::Wrong).size(), 1u);
+  EXPECT_EQ(g.Marked(TCellMark::Wrong)[0].row, row);
 }
 
 TEST(Explain, AWrongEntryFirstAndNothingOnAFullCorrectGrid) {

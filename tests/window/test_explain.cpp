@@ -65,20 +65,29 @@ class TestExplain : public QObject {
     }
   }
 
-  // F3 shows the step and tints its cells; the next key takes the tint away; the button does the
-  // same as F3, and a click on the grid takes the tint away too.
+  // F3 gives the step in stages: where to look, then the tints without the placement, then the
+  // whole step with its tints; the next key takes the tint away; the button does the same as F3,
+  // F12 gives the whole step at once, and a click on the grid takes the tint away too.
   void f3AndTheButtonTintTheStepUntilTheNextKeyOrClick() {
     TExplainWindow w;
     w.Press(Qt::Key_F3);
     QCOMPARE(w.Messages().size(), 1);
-    const QPoint placement = w.Marked(TCellMark::Placement);
-    QVERIFY(placement.x() >= 0);
-    QVERIFY2(w.Messages()[0].contains(QStringLiteral("row %1").arg(placement.y() + 1),
-                                      Qt::CaseInsensitive),
-             qPrintable(w.Messages()[0]));
-    QCOMPARE(w.Background(placement), PlacementTint);
+    QVERIFY(!w.Game().HasMarks());
+    w.Press(Qt::Key_F3);
+    QCOMPARE(w.Messages().size(), 2);
+    QCOMPARE(w.Messages()[1], w.Messages()[0]);
+    QCOMPARE(w.Marked(TCellMark::Placement), QPoint(-1, -1));
     const QPoint reason = w.Marked(TCellMark::Reason);
     QVERIFY(reason.x() >= 0);
+    QCOMPARE(w.Background(reason), ReasonTint);
+    w.Press(Qt::Key_F3);
+    QCOMPARE(w.Messages().size(), 3);
+    const QPoint placement = w.Marked(TCellMark::Placement);
+    QVERIFY(placement.x() >= 0);
+    QVERIFY2(w.Messages()[2].contains(QStringLiteral("row %1").arg(placement.y() + 1),
+                                      Qt::CaseInsensitive),
+             qPrintable(w.Messages()[2]));
+    QCOMPARE(w.Background(placement), PlacementTint);
     QCOMPARE(w.Background(reason), ReasonTint);
     QVERIFY(w.Grid()->hasFocus());
 
@@ -87,8 +96,8 @@ class TestExplain : public QObject {
     QCOMPARE(w.Background(placement), White);
 
     QTest::mouseClick(w.Find("btnSpiega"), Qt::LeftButton);
-    QCOMPARE(w.Messages().size(), 2);
-    QCOMPARE(w.Messages()[1], w.Messages()[0]);
+    QCOMPARE(w.Messages().size(), 4);
+    QCOMPARE(w.Messages()[3], w.Messages()[2]);
     QCOMPARE(w.Background(placement), PlacementTint);
     QVERIFY(w.Grid()->hasFocus());
     // A click reaches the window's platform window first, as a player's click does.
@@ -97,13 +106,23 @@ class TestExplain : public QObject {
     QVERIFY(!w.Game().HasMarks());
     QCOMPARE(w.Background(placement), White);
 
+    // F12 on a new position: the whole step, not its first stage.
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Press(Qt::Key(w.Game().SolutionGrid()[open.y()][open.x()]));
+    QCOMPARE(w.Game().PlayGrid()[open.y()][open.x()], w.Game().SolutionGrid()[open.y()][open.x()]);
+    w.Press(Qt::Key_F12);
+    QCOMPARE(w.Messages().size(), 5);
+    QVERIFY(w.Marked(TCellMark::Placement).x() >= 0);
+
     // With a modifier F3 is not taken: on the grid during a game it does nothing. Shift on its
     // own keeps the marks; the F3 that follows it is a key and ends them.
+    w.Press(Qt::Key_F3);
     w.Press(Qt::Key_F3);
     w.Press(Qt::Key_Shift, Qt::ShiftModifier);
     QVERIFY(w.Game().HasMarks());
     w.Press(Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(w.Messages().size(), 3);
+    QCOMPARE(w.Messages().size(), 7);
     QVERIFY(!w.Game().HasMarks());
   }
 
