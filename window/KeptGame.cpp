@@ -5,13 +5,10 @@
 
 #include "Language.h"
 #include "SavedGameChecks.h"
+#include "Texts.h"
 #include "TfrmSudoku.h"
 
 namespace {
-
-std::string Utf8(const QString& text) {
-  return text.toStdString();
-}
 
 // Why the store failed, as a phrase that fits inside the messages below.
 TBilingual StoreReason(const TStoreResult& result) {
@@ -19,74 +16,31 @@ TBilingual StoreReason(const TStoreResult& result) {
     case TStoreError::None:
       break;
     case TStoreError::NoFolder:
-      return {"non c'\u00e8 una cartella per i dati", "there is no folder for data"};
+      return MessageText(TMessage::StoreNoFolder);
     case TStoreError::FolderIsLink:
-      return {"la sua cartella \u00e8 un collegamento simbolico", "its folder is a symbolic link"};
+      return MessageText(TMessage::StoreFolderIsLink);
     case TStoreError::FileIsFolder:
-      return {"al suo posto c'\u00e8 una cartella", "a folder stands in its place"};
+      return MessageText(TMessage::StoreFileIsFolder);
     case TStoreError::FileIsLink:
-      return {"al suo posto c'\u00e8 un collegamento simbolico",
-              "a symbolic link stands in its place"};
+      return MessageText(TMessage::StoreFileIsLink);
     case TStoreError::FileIsSpecial:
-      return {"al suo posto c'\u00e8 una pipe o un dispositivo",
-              "a pipe or a device stands in its place"};
+      return MessageText(TMessage::StoreFileIsSpecial);
     case TStoreError::NoPermission:
-      return {"permesso negato", "permission denied"};
+      return MessageText(TMessage::StoreNoPermission);
     case TStoreError::ReadOnly:
-      return {"il disco \u00e8 di sola lettura", "the disk is read-only"};
+      return MessageText(TMessage::StoreReadOnly);
     case TStoreError::DiskFull:
-      return {"il disco \u00e8 pieno", "the disk is full"};
+      return MessageText(TMessage::StoreDiskFull);
     case TStoreError::InUse:
-      return {"un'altra finestra di Tessamond la usa", "another Tessamond window uses it"};
+      return MessageText(TMessage::StoreInUse);
     case TStoreError::Other:
-      return {"errore di sistema: " + Utf8(result.detail), "system error: " + Utf8(result.detail)};
+      return MessageText(TMessage::StoreSystemError, {SameText(result.detail.toStdString())});
   }
   return {};
 }
 
-TBilingual SetAsideMessage(const TBilingual& reason, const QString& name) {
-  return {"La partita lasciata non si pu\u00f2 riprendere (" + reason.italian +
-              ") ed \u00e8 stata messa da parte in " + Utf8(name) + ".",
-          "The game you left cannot be resumed (" + reason.english + ") and was set aside as " +
-              Utf8(name) + "."};
-}
-
-TBilingual NotSetAsideMessage(const TBilingual& reason, const TBilingual& why,
-                              const QString& where) {
-  return {"La partita lasciata non si pu\u00f2 riprendere (" + reason.italian +
-              "). Non \u00e8 stato possibile metterla da parte (" + why.italian + "): resta in " +
-              Utf8(where) + ".",
-          "The game you left cannot be resumed (" + reason.english +
-              "). It could not be set aside (" + why.english + ") and stays as " + Utf8(where) +
-              "."};
-}
-
-TBilingual UnreadableMessage(const TBilingual& why, const QString& where) {
-  return {"Non \u00e8 possibile leggere la partita lasciata (" + why.italian + "). Resta in " +
-              Utf8(where) + "; una nuova partita la mette prima da parte.",
-          "The game you left cannot be read (" + why.english + "). It stays as " + Utf8(where) +
-              "; a new game sets it aside first."};
-}
-
-TBilingual InUseMessage() {
-  return {
-      "Un'altra finestra di Tessamond sta giocando con la stessa cartella dei dati. Questa "
-      "finestra non tocca la sua partita, e le partite giocate qui non vengono conservate "
-      "per il prossimo avvio.",
-      "Another Tessamond window is playing with the same data folder. This window leaves its "
-      "game alone, and the games played here are not kept for the next start."};
-}
-
-TBilingual StoreFailedMessage(const TBilingual& why) {
-  return {"Non \u00e8 possibile conservare la partita per il prossimo avvio (" + why.italian + ").",
-          "The game cannot be kept for the next start (" + why.english + ")."};
-}
-
-TBilingual NotForgottenMessage(const TBilingual& why) {
-  return {"Non \u00e8 stato possibile dimenticare la partita lasciata (" + why.italian +
-              "): il prossimo avvio la proporr\u00e0 di nuovo.",
-          "The game you left could not be forgotten (" + why.english +
-              "): the next start offers it again."};
+TBilingual Named(const QString& name) {
+  return SameText(name.toStdString());
 }
 
 std::string_view View(const QByteArray& bytes) {
@@ -102,29 +56,29 @@ void TfrmSudoku::StoreGame() {
   // A window that shares the folder said so at its start.
   if (written || written.error == TStoreError::InUse || FStoreFailed) return;
   FStoreFailed = true;
-  ShowMessage(Tr(StoreFailedMessage(StoreReason(written))));
+  ShowMessage(Tr(MessageText(TMessage::StoreFailed, {StoreReason(written)})));
 }
 
 void TfrmSudoku::ForgetGame() {
   if (!FServices.store) return;
   const TStoreResult forgotten = FServices.store->Discard();
   if (forgotten || forgotten.error == TStoreError::InUse) return;
-  ShowMessage(Tr(NotForgottenMessage(StoreReason(forgotten))));
+  ShowMessage(Tr(MessageText(TMessage::KeptNotForgotten, {StoreReason(forgotten)})));
 }
 
 void TfrmSudoku::SetAsideKeptGame(const TBilingual& reason) {
   const TSetAside aside = FServices.store->SetAside();
   if (aside.result)
-    ShowMessage(Tr(SetAsideMessage(reason, aside.name)));
+    ShowMessage(Tr(MessageText(TMessage::SetAside, {reason, Named(aside.name)})));
   else
-    ShowMessage(
-        Tr(NotSetAsideMessage(reason, StoreReason(aside.result), FServices.store->Where())));
+    ShowMessage(Tr(MessageText(TMessage::KeptNotSetAside, {reason, StoreReason(aside.result),
+                                                           Named(FServices.store->Where())})));
 }
 
 void TfrmSudoku::OfferResume() {
   if (!FServices.store || FGame.State() != GameState::gsEmpty) return;
   if (FServices.store->Claim().error == TStoreError::InUse) {
-    ShowMessage(Tr(InUseMessage()));
+    ShowMessage(Tr(MessageText(TMessage::KeptInUse)));
     return;
   }
   FServices.store->Recover(
@@ -142,7 +96,8 @@ void TfrmSudoku::OfferResume() {
         return;
       default:
         // A file that may be fine once it can be read stays where it is.
-        ShowMessage(Tr(UnreadableMessage(StoreReason(read.result), FServices.store->Where())));
+        ShowMessage(Tr(MessageText(TMessage::KeptUnreadable,
+                                   {StoreReason(read.result), Named(FServices.store->Where())})));
         return;
     }
   }
@@ -157,5 +112,4 @@ void TfrmSudoku::OfferResume() {
   if (answer == TConfirmAnswer::No) ForgetGame();
   if (answer != TConfirmAnswer::Yes) return;
   Process(FGame.Resume(*loaded.game));
-  if (FGame.State() == GameState::gsPlaying) StartClock();
 }

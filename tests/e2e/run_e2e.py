@@ -533,12 +533,12 @@ def kept_game(binary, url_log):
     if code != 0:
         fail(f"the game ended with exit code {code}")
     with open(SAVED, encoding="ascii") as f:
-        if f.readline() != "Tessamond saved game 1\n":
+        if f.readline() != "Tessamond saved game 2\n":
             fail("the kept game has no version line")
 
     STEP = "resuming at the next start"
     game = Game(binary, url_log)
-    game.expect_box("resume question", ["y"])
+    game.expect_box("resume question", ["Return"])
     time.sleep(0.5)
     resumed = screenshot("81-resumed")
     if not same_grid(left, resumed, region_of(game, "grid")):

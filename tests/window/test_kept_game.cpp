@@ -2,6 +2,10 @@
 // during a game, the check box, the resume question at the next start, and a kept file that cannot
 // be read set aside with its message.
 #include <QCheckBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "TRadioGroup.h"
 
 #include "TDigitalClock.h"
 #include "WindowDriver.h"
@@ -169,16 +173,52 @@ class TestKeptGame : public QObject {
     QVERIFY(!w.Fakes.Store.Kept);
   }
 
+  // A resumed game brings its size and level into the radio groups, the clock hidden, the font
+  // size, the current cell and its undo history; after Quit, F10 makes a puzzle of that size and
+  // level.
+  void theWholeGameComesBack() {
+    TWindow w;
+    w.Source.Pairs[{4, 'M'}] = {MakePair(4)};
+    auto* level = w.Find<QRadioButton>("cbgLivelloItem1");
+    QTest::mouseClick(level, Qt::LeftButton, Qt::NoModifier, level->rect().center());
+    w.Reach(gsPlaying, 4);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Press(Qt::Key(w.Solution(open)));
+    w.Press(Qt::Key_F9);
+    QTest::mouseClick(w.Find<QPushButton>("btnFontPiu"), Qt::LeftButton);
+    w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+    w.Restart();
+    QCOMPARE(w.Find<TRadioGroup>("cbg1")->ItemIndex(), 1);
+    QCOMPARE(w.Find<TRadioGroup>("cbgLivello")->ItemIndex(), 1);
+    QVERIFY(!w.Find("Clock1")->isVisibleTo(w.Form.get()) &&
+            w.Find<QCheckBox>("cbxHideTimer")->isChecked());
+    QCOMPARE(w.Grid()->font().pointSize(), DefaultFontSize + 1);
+    QCOMPARE(QPoint(w.Grid()->Col(), w.Grid()->Row()), open);
+    QCOMPARE(w.Play(open), w.Solution(open));
+    w.Press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Play(open), ' ');
+    w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+    w.Press(Qt::Key_F5);
+    QCOMPARE(w.Game().State(), gsPuzzleView);
+    const int fetched = w.Source.FetchCalls;
+    w.Press(Qt::Key_F10);
+    QCOMPARE(w.Source.FetchCalls, fetched + 1);
+    QCOMPARE(w.Game().BoxSize(), 4);
+    QCOMPARE(w.Game().Params().level, 'M');
+  }
+
   // A kept file that is damaged, of another version or of no real game is set aside, with one
   // line saying why, and the window starts as it does with nothing kept.
   void unreadableGameIsSetAside() {
-    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 2\n",
-                                QByteArray(70000, 'x')};
+    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 3\n",
+                                QByteArray(qsizetype(MaxSavedGameBytes) + 1, 'x')};
     const QString reasons[] = {"empty", "truncated", "from another version", "too large"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
       TWindow w(nullptr, files[i]);
-      QCOMPARE(w.Messages(), QStringList{QStringLiteral("The game you left cannot be resumed (") +
-                                         reasons[i] + QStringLiteral(") and was set aside.")});
+      QCOMPARE(w.Messages(),
+               QStringList{QStringLiteral("The game you left cannot be resumed (") + reasons[i] +
+                           ") and was set aside as /data/saved-game.set-aside-1."});
       QVERIFY(w.Fakes.Confirm.Asked.isEmpty());
       QCOMPARE(w.Fakes.Store.SetAsideBytes, QList<QByteArray>{files[i]});
       QVERIFY(!w.Fakes.Store.Kept);
@@ -196,10 +236,94 @@ class TestKeptGame : public QObject {
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key_3);
     w.Press(Qt::Key_4);
-    QCOMPARE(w.Messages(),
-             QStringList{QStringLiteral("The game cannot be kept for the next start.")});
+    QCOMPARE(w.Messages(), QStringList{QStringLiteral(
+                               "The game cannot be kept for the next start (the disk is full).")});
     QCOMPARE(w.Fakes.Store.Writes, 3);
     QCOMPARE(w.Play(open), '4');
+  }
+  // Each trouble of the store or the file is told with its real reason, and nothing is lost:
+  // harmless variants resume, impossible games and what is no file are set aside, an unreadable
+  // file stays, a folder that cannot change says so, a second window leaves the game alone.
+  void troublesToldAsTheyAre() {
+    QByteArray good;
+    {
+      TWindow w(&BuiltInPuzzles());  // a puzzle with one solution
+      w.Reach(gsPlaying);
+      good = *w.Fakes.Store.Kept;
+    }
+    QByteArray crlf = good;
+    crlf.replace("\n", "\r\n");
+    QByteArray open = good;
+    open.replace(QRegularExpression("\npuzzle [^\n]*")
+                     .match(QString::fromLatin1(good))
+                     .captured()
+                     .toLatin1(),
+                 "\npuzzle " + QByteArray(81, '.'));
+    QByteArray century = good;
+    century.replace(QRegularExpression("\nelapsed-ms \\d+")
+                        .match(QString::fromLatin1(good))
+                        .captured()
+                        .toLatin1(),
+                    "\nelapsed-ms 34560000000");
+    const QString aside = " and was set aside as /data/saved-game.set-aside-1.";
+    struct TCase {
+      const char* name;
+      std::optional<QByteArray> kept;
+      TStoreError TFakeStore::*error;
+      TStoreError value;
+      QString message;  // empty: the resume question instead
+    };
+    const TCase cases[] = {
+        {"CRLF", crlf, nullptr, {}, {}},
+        {"BOM", "\xEF\xBB\xBF" + good, nullptr, {}, {}},
+        {"no givens",
+         open,
+         nullptr,
+         {},
+         "The game you left cannot be resumed (the puzzle has more than one solution)" + aside},
+        {"400 days",
+         century,
+         nullptr,
+         {},
+         "The game you left cannot be resumed (a playing time of more than a year)" + aside},
+        {"pipe", good, &TFakeStore::ReadError, TStoreError::FileIsSpecial,
+         "The game you left cannot be resumed (a pipe or a device stands in its place)" + aside},
+        {"no permission", good, &TFakeStore::ReadError, TStoreError::NoPermission,
+         "The game you left cannot be read (permission denied). It stays as /data/saved-game; a "
+         "new game sets it aside first."},
+        {"read-only", "x\n", &TFakeStore::SetAsideError, TStoreError::ReadOnly,
+         "The game you left cannot be resumed (not a Tessamond game). It could not be set aside "
+         "(the disk is read-only) and stays as /data/saved-game."},
+        {"another window", good, &TFakeStore::ClaimError, TStoreError::InUse,
+         "Another Tessamond window is playing with the same data folder. This window leaves its "
+         "game alone, and the games played here are not kept for the next start."},
+    };
+    for (const TCase& c : cases) {
+      TWindow w;
+      w.Fakes.Store.Kept = c.kept;
+      if (c.error) w.Fakes.Store.*c.error = c.value;
+      w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+      w.Restart();
+      const bool resumes = c.message.isEmpty();
+      QVERIFY2(w.Messages() == (resumes ? QStringList() : QStringList{c.message}),
+               qPrintable(c.name + (": " + w.Messages().join(" | "))));
+      QVERIFY2(w.Fakes.Confirm.Asked.size() == int(resumes), c.name);
+      QVERIFY2((w.Game().State() == gsPlaying) == resumes, c.name);
+      const bool stays = c.error == &TFakeStore::ReadError ? c.value == TStoreError::NoPermission
+                                                           : c.error != nullptr;
+      if (!resumes) QVERIFY2(w.Fakes.Store.Kept.has_value() == stays, c.name);
+    }
+    // A No that the store cannot carry out is told; a stray complete write is offered.
+    TWindow w;
+    w.Fakes.Store.Kept.reset();
+    w.Fakes.Store.Strays = {"junk", good};
+    w.Fakes.Store.DiscardError = TStoreError::NoPermission;
+    w.Fakes.Confirm.Script = {TConfirmAnswer::No};
+    w.Restart();
+    QCOMPARE(w.Fakes.Confirm.Asked.size(), 1);
+    QCOMPARE(w.Messages(), QStringList{"The game you left could not be forgotten (permission "
+                                       "denied): the next start offers it again."});
+    QCOMPARE(w.Fakes.Store.Kept, std::optional<QByteArray>(good));
   }
 };
 
