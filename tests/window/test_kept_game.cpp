@@ -253,19 +253,13 @@ class TestKeptGame : public QObject {
     }
     QByteArray crlf = good;
     crlf.replace("\n", "\r\n");
-    QByteArray open = good;
-    open.replace(QRegularExpression("\npuzzle [^\n]*")
-                     .match(QString::fromLatin1(good))
-                     .captured()
-                     .toLatin1(),
-                 "\npuzzle " + QByteArray(81, '.'));
-    QByteArray century = good;
-    century.replace(QRegularExpression("\nelapsed-ms \\d+")
-                        .match(QString::fromLatin1(good))
-                        .captured()
-                        .toLatin1(),
-                    "\nelapsed-ms 34560000000");
-    const QString aside = " and was set aside as /data/saved-game.set-aside-1.";
+    const auto with = [&](const QByteArray& key, const QByteArray& value) {
+      QByteArray bytes = good;
+      const qsizetype at = bytes.indexOf("\n" + key + ' ') + 1;
+      return bytes.replace(at, bytes.indexOf('\n', at) - at, key + ' ' + value);
+    };
+    const QString cannot = "The game you left cannot be resumed (";
+    const QString aside = ") and was set aside as /data/saved-game.set-aside-1.";
     struct TCase {
       const char* name;
       std::optional<QByteArray> kept;
@@ -277,23 +271,23 @@ class TestKeptGame : public QObject {
         {"CRLF", crlf, nullptr, {}, {}},
         {"BOM", "\xEF\xBB\xBF" + good, nullptr, {}, {}},
         {"no givens",
-         open,
+         with("puzzle", QByteArray(81, '.')),
          nullptr,
          {},
-         "The game you left cannot be resumed (the puzzle has more than one solution)" + aside},
+         cannot + "the puzzle has more than one solution" + aside},
         {"400 days",
-         century,
+         with("elapsed-ms", "34560000000"),
          nullptr,
          {},
-         "The game you left cannot be resumed (a playing time of more than a year)" + aside},
+         cannot + "a playing time of more than a year" + aside},
         {"pipe", good, &TFakeStore::ReadError, TStoreError::FileIsSpecial,
-         "The game you left cannot be resumed (a pipe or a device stands in its place)" + aside},
+         cannot + "a pipe or a device stands in its place" + aside},
         {"no permission", good, &TFakeStore::ReadError, TStoreError::NoPermission,
          "The game you left cannot be read (permission denied). It stays as /data/saved-game; a "
          "new game sets it aside first."},
         {"read-only", "x\n", &TFakeStore::SetAsideError, TStoreError::ReadOnly,
-         "The game you left cannot be resumed (not a Tessamond game). It could not be set aside "
-         "(the disk is read-only) and stays as /data/saved-game."},
+         cannot + "not a Tessamond game). It could not be set aside (the disk is read-only) and "
+                  "stays as /data/saved-game."},
         {"another window", good, &TFakeStore::ClaimError, TStoreError::InUse,
          "Another Tessamond window is playing with the same data folder. This window leaves its "
          "game alone, and the games played here are not kept for the next start."},
