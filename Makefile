@@ -32,11 +32,16 @@ test: build
 
 # The monkey test with fresh random seeds for SOAK_SECONDS (default 600), each seed printed before
 # it runs; a failure names the seed and the action, and TESSAMOND_MONKEY_SEED=<seed> replays it.
+# Then the kill-9 soak: SOAK_KILLS (default 300) kills of the real window while it types into a
+# kept game; `kill_soak <kills> <seed>` replays a run.
 SOAK_SECONDS ?= 600
+SOAK_KILLS ?= 300
 soak: build
 	@QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu \
 	  TESSAMOND_MONKEY_SECONDS=$(SOAK_SECONDS) \
 	  $(BUILD_DIR)/tests/window/window_test_monkey randomActionsKeepThePromises
+	@QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu \
+	  $(BUILD_DIR)/soak/kill_soak $(SOAK_KILLS)
 
 
 # The release preset turns the benchmarks on; no other build compiles them.

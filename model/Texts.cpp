@@ -57,11 +57,12 @@ const TMessageRow Messages[] = {
     {TMessage::QuitQuestion, {"Abbandona il gioco in corso ?", "Quit the current game ?"}},
     {TMessage::ResumeQuestion, {"Riprendere la partita lasciata?", "Resume the game you left?"}},
     {TMessage::SetAside,
-     {"La partita lasciata non si pu\u00f2 riprendere (%1) ed \u00e8 stata messa da parte.",
-      "The game you left cannot be resumed (%1) and was set aside."}},
+     {"La partita lasciata non si pu\u00f2 riprendere (%1) ed \u00e8 stata messa da parte in "
+      "%2.",
+      "The game you left cannot be resumed (%1) and was set aside as %2."}},
     {TMessage::StoreFailed,
-     {"Non \u00e8 possibile conservare la partita per il prossimo avvio.",
-      "The game cannot be kept for the next start."}},
+     {"Non \u00e8 possibile conservare la partita per il prossimo avvio (%1).",
+      "The game cannot be kept for the next start (%1)."}},
     {TMessage::HintSymbol,
      {"Per questa casella il miglior simbolo e' :%1: ", "For this box the best symbol is :%1: "}},
     {TMessage::Congratulation,
@@ -89,6 +90,41 @@ const TMessageRow Messages[] = {
      {"Stampa non riuscita: impossibile scrivere il file %1 (%2).",
       "Printing failed: the file %1 could not be written (%2)."}},
     {TMessage::PrintIncomplete, {"pagina incompleta", "incomplete page"}},
+    {TMessage::KeptNotSetAside,
+     {"La partita lasciata non si pu\u00f2 riprendere (%1). Non \u00e8 stato possibile metterla "
+      "da parte (%2): resta in %3.",
+      "The game you left cannot be resumed (%1). It could not be set aside (%2) and stays as "
+      "%3."}},
+    {TMessage::KeptUnreadable,
+     {"Non \u00e8 possibile leggere la partita lasciata (%1). Resta in %2; una nuova partita la "
+      "mette prima da parte.",
+      "The game you left cannot be read (%1). It stays as %2; a new game sets it aside first."}},
+    {TMessage::KeptInUse,
+     {"Un'altra finestra di Tessamond sta giocando con la stessa cartella dei dati. Questa "
+      "finestra non tocca la sua partita, e le partite giocate qui non vengono conservate per il "
+      "prossimo avvio.",
+      "Another Tessamond window is playing with the same data folder. This window leaves its "
+      "game alone, and the games played here are not kept for the next start."}},
+    {TMessage::KeptNotForgotten,
+     {"Non \u00e8 stato possibile dimenticare la partita lasciata (%1): il prossimo avvio la "
+      "proporr\u00e0 di nuovo.",
+      "The game you left could not be forgotten (%1): the next start offers it again."}},
+    {TMessage::StoreNoFolder,
+     {"non c'\u00e8 una cartella per i dati", "there is no folder for data"}},
+    {TMessage::StoreFolderIsLink,
+     {"la sua cartella \u00e8 un collegamento simbolico", "its folder is a symbolic link"}},
+    {TMessage::StoreFileIsFolder,
+     {"al suo posto c'\u00e8 una cartella", "a folder stands in its place"}},
+    {TMessage::StoreFileIsLink,
+     {"al suo posto c'\u00e8 un collegamento simbolico", "a symbolic link stands in its place"}},
+    {TMessage::StoreFileIsSpecial,
+     {"al suo posto c'\u00e8 una pipe o un dispositivo", "a pipe or a device stands in its place"}},
+    {TMessage::StoreNoPermission, {"permesso negato", "permission denied"}},
+    {TMessage::StoreReadOnly, {"il disco \u00e8 di sola lettura", "the disk is read-only"}},
+    {TMessage::StoreDiskFull, {"il disco \u00e8 pieno", "the disk is full"}},
+    {TMessage::StoreInUse,
+     {"un'altra finestra di Tessamond la usa", "another Tessamond window uses it"}},
+    {TMessage::StoreSystemError, {"errore di sistema: %1", "system error: %1"}},
 };
 
 // Replaces %1 ... %9 in one pass, so a text handed in that holds "%2" stays as it is.

@@ -44,8 +44,8 @@ enum class TMessage : std::uint8_t {
   BackReminder,
   QuitQuestion,
   ResumeQuestion,
-  SetAside,  // %1: the loader's reason
-  StoreFailed,
+  SetAside,        // %1: the reason, %2: the name it has now
+  StoreFailed,     // %1: the store's reason
   HintSymbol,      // %1: the symbol
   Congratulation,  // %1 hours, %2 minutes, %3 seconds
   BadSizeIndex,    // %1: the index
@@ -58,6 +58,21 @@ enum class TMessage : std::uint8_t {
   PrintNotSent,
   PrintFileFailed,  // %1: the file, %2: the reason
   PrintIncomplete,  // the reason when the page came out cut short
+  // The kept game's file: what happened, and the store's reasons that fill the %1 of each.
+  KeptNotSetAside,   // %1: why it cannot be resumed, %2: why it stayed, %3: where it is
+  KeptUnreadable,    // %1: the reason, %2: where it is
+  KeptInUse,         // another window keeps its game in the same folder
+  KeptNotForgotten,  // %1: the reason
+  StoreNoFolder,
+  StoreFolderIsLink,
+  StoreFileIsFolder,
+  StoreFileIsLink,
+  StoreFileIsSpecial,
+  StoreNoPermission,
+  StoreReadOnly,
+  StoreDiskFull,
+  StoreInUse,
+  StoreSystemError,  // %1: the system's words
 };
 
 const TBilingual& CaptionText(TCaption caption);

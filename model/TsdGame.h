@@ -184,12 +184,6 @@ class TsdGame {
   int HelpPage() const;
   static TBilingual QuitQuestion() { return MessageText(TMessage::QuitQuestion); }
   static TBilingual ResumeQuestion() { return MessageText(TMessage::ResumeQuestion); }
-  // The one-line message for a saved game the loader refused, with the loader's reason.
-  static TBilingual SetAsideMessage(const TBilingual& reason) {
-    return MessageText(TMessage::SetAside, {reason});
-  }
-  // The message for a game that could not be kept for the next run.
-  static TBilingual StoreFailedMessage() { return MessageText(TMessage::StoreFailed); }
 
   // ---- Operations
   // A new puzzle from the parameters.

@@ -4,14 +4,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QApplication::applicationName(), text);
@@ -28,15 +24,41 @@ TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString&
   return TConfirmAnswer::Cancel;
 }
 
+namespace {
+
+// Keeps arrow keys from moving the focus from one button of a question to another, so that only
+// a deliberate Tab (or a click) reaches the other answer.
+class TArrowKeysStay final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+  }
+};
+
+}  // namespace
+
 TConfirmAnswer TQtConfirmService::AskYesNo(QWidget* parent, const QString& text) {
-  // Yes is the default, so that Return keeps what the player has. Qt would take No for Escape or
-  // the title bar's close; a hidden Cancel takes them instead, so that only a No the player chose
-  // throws anything away.
+  // Yes is the default, so that Return and Space keep what the player has. Qt would take No for
+  // Escape or the title bar's close; a hidden Cancel takes them instead, so that only a No the
+  // player chose throws anything away. A key typed at the grid before the box was noticed must
+  // not be that choice: the buttons have no letter of their own (every letter but Z, and every
+  // digit, is a symbol of some size) and arrows leave the focus on Yes.
   QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   box.button(QMessageBox::Cancel)->hide();
+  auto* arrows = new TArrowKeysStay(&box);
+  for (const QMessageBox::StandardButton which : {QMessageBox::Yes, QMessageBox::No}) {
+    QAbstractButton* button = box.button(which);
+    button->setText(button->text().remove(QLatin1Char('&')));
+    button->installEventFilter(arrows);
+  }
   box.exec();
   const QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
   if (answer == QMessageBox::Yes) return TConfirmAnswer::Yes;
@@ -55,51 +77,6 @@ bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url) {
 
 QDateTime TQtTimeService::Now() const {
   return QDateTime::currentDateTime();
-}
-
-QString TQtGameStore::Path() const {
-  const QString folder = FFolder.isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                             : FFolder;
-  // No data folder at all (no home): no file, rather than one in whatever the working folder is.
-  if (folder.isEmpty()) return {};
-  return QDir(folder).filePath(QStringLiteral("saved-game"));
-}
-
-std::optional<QByteArray> TQtGameStore::Read(qint64 maxBytes) {
-  const QString path = Path();
-  if (path.isEmpty()) return std::nullopt;
-  QFile file(path);
-  if (!file.exists()) return std::nullopt;
-  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-  return file.read(maxBytes + 1);
-}
-
-bool TQtGameStore::Write(const QByteArray& bytes) {
-  const QString path = Path();
-  if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    file.commit();  // ends the cancelled write; the old file stays
-    return false;
-  }
-  return file.commit();
-}
-
-void TQtGameStore::Discard() {
-  if (const QString path = Path(); !path.isEmpty()) QFile::remove(path);
-}
-
-void TQtGameStore::SetAside() {
-  const QString path = Path();
-  if (path.isEmpty()) return;
-  const QString stem = path + QStringLiteral(".set-aside-") +
-                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  QString target = stem;
-  for (int n = 2; QFile::exists(target); ++n) target = stem + QStringLiteral("-%1").arg(n);
-  QFile::rename(path, target);
 }
 
 TServices QtServices() {

@@ -1,9 +1,8 @@
 // The real platform services, on Qt's message boxes, print dialog, desktop services and clock.
 #pragma once
 
-#include <utility>
-
 #include "Services.h"
+#include "TQtGameStore.h"
 
 class TQtMessageService final : public IMessageService {
  public:
@@ -29,23 +28,6 @@ class TQtUrlOpener final : public IUrlOpener {
 class TQtTimeService final : public ITimeService {
  public:
   QDateTime Now() const override;
-};
-
-// The game kept in a file, by default "saved-game" in Qt's application data location (on Linux
-// $XDG_DATA_HOME/Tessamond, ~/.local/share/Tessamond without it), looked up at every use. Writes
-// go through QSaveFile; a file set aside becomes "saved-game.set-aside-<date>-<time>".
-class TQtGameStore final : public IGameStore {
- public:
-  explicit TQtGameStore(QString folder = {}) : FFolder(std::move(folder)) {}
-  std::optional<QByteArray> Read(qint64 maxBytes) override;
-  bool Write(const QByteArray& bytes) override;
-  void Discard() override;
-  void SetAside() override;
-  // The file's full name.
-  QString Path() const;
-
- private:
-  QString FFolder;
 };
 
 // One instance of each real service, living for the whole program.

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QThread>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -60,20 +61,66 @@ class ITimeService {
   }
 };
 
+// Why the kept game could not be read, written, set aside or forgotten.
+enum class TStoreError {
+  None,
+  NoFolder,       // there is no data folder at all (no home folder)
+  FolderIsLink,   // the data folder is a symbolic link: nothing is written through it
+  FileIsFolder,   // a folder stands where the file should be
+  FileIsLink,     // a symbolic link stands there: it is never followed
+  FileIsSpecial,  // a pipe, a socket or a device stands there: it is never opened for reading
+  NoPermission,   // the file may not be read, or the folder may not be changed
+  ReadOnly,       // the folder lies on a file system mounted read-only
+  DiskFull,       // no space (or no quota) left for the whole file
+  InUse,          // another running window keeps its game in the same folder
+  Other           // any other failure of the system; `detail` says which
+};
+
+// The outcome of one operation on the store: what failed and, for Other, the system's words.
+struct TStoreResult {
+  TStoreError error = TStoreError::None;
+  QString detail;
+  explicit operator bool() const { return error == TStoreError::None; }
+};
+
+// What a read of the store found: nothing kept (no bytes, no error), the kept bytes, or a file
+// that is there but cannot be read (no bytes, and the reason).
+struct TStoreRead {
+  std::optional<QByteArray> bytes;
+  TStoreResult result;
+};
+
+// What became of a kept file set aside: the name it has now, or why it stayed where it was.
+struct TSetAside {
+  QString name;
+  TStoreResult result;
+};
+
 // Where the running game is kept between runs: the bytes of one file. A write replaces the whole
-// file at once, so a crash or a kill leaves the old bytes or the new ones, never a mix.
+// file at once, so a crash, a kill or a full disk leaves the old bytes or the new ones, never a
+// mix. Only one running window keeps its game in a folder: the first to Claim it.
 class IGameStore {
  public:
   virtual ~IGameStore() = default;
-  // The kept bytes, no more than maxBytes + 1 of them (enough to tell an oversized file); none when
-  // nothing is kept. A file that is there but cannot be read gives no bytes at all.
-  virtual std::optional<QByteArray> Read(qint64 maxBytes) = 0;
-  // False when the bytes could not be written; the bytes kept before then stay.
-  virtual bool Write(const QByteArray& bytes) = 0;
+  // Takes the folder for this window (a window that ended without letting go counts as gone).
+  // InUse when another running window holds it: every operation after that leaves the folder
+  // alone and says InUse. A folder that cannot hold the claim (read-only, say) is used unclaimed.
+  virtual TStoreResult Claim() = 0;
+  // Before the first read: a write that a crash cut off between its two steps left a complete
+  // file beside the kept one; the newest such file that `isGame` accepts and that is newer than
+  // the kept file takes its place, and the others are removed.
+  virtual void Recover(const std::function<bool(const QByteArray&)>& isGame) = 0;
+  // The kept bytes, no more than maxBytes + 1 of them (enough to tell an oversized file).
+  virtual TStoreRead Read(qint64 maxBytes) = 0;
+  // On a failure the bytes kept before then stay as they were.
+  virtual TStoreResult Write(const QByteArray& bytes) = 0;
   // Nothing is kept any more.
-  virtual void Discard() = 0;
-  // The kept file is renamed, so that it is not read again but not lost either.
-  virtual void SetAside() = 0;
+  virtual TStoreResult Discard() = 0;
+  // The kept file (or whatever stands in its place) is renamed, so that it is not read again but
+  // not lost either.
+  virtual TSetAside SetAside() = 0;
+  // Where the game is kept, for messages; empty when there is no data folder.
+  virtual QString Where() const = 0;
 };
 
 // The set of services a window is handed at start-up; none of the pointers is owned.

@@ -51,34 +51,6 @@ void TfrmSudoku::ActPlayExecute() {
   Process(FGame.Play());
 }
 
-void TfrmSudoku::StoreGame() {
-  if (!FServices.store || !FGame.GameRunning()) return;
-  const std::string text = FGame.SaveText();
-  if (FServices.store->Write(QByteArray::fromStdString(text)) || FStoreFailed) return;
-  FStoreFailed = true;
-  ShowMessage(Tr(TsdGame::StoreFailedMessage()));
-}
-
-void TfrmSudoku::OfferResume() {
-  if (!FServices.store || FGame.State() != GameState::gsEmpty) return;
-  const std::optional<QByteArray> bytes =
-      FServices.store->Read(static_cast<qint64>(MaxSavedGameBytes));
-  if (!bytes) return;
-  const TSavedGameRead read =
-      ReadSavedGame(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
-  if (!read.game) {
-    FServices.store->SetAside();
-    ShowMessage(Tr(TsdGame::SetAsideMessage(read.reason)));
-    return;
-  }
-  const TConfirmAnswer answer = FServices.confirm->AskYesNo(this, Tr(TsdGame::ResumeQuestion()));
-  // Only a No forgets the game; a box closed without an answer leaves it for the next start,
-  // unless a new game takes its place first.
-  if (answer == TConfirmAnswer::No) FServices.store->Discard();
-  if (answer != TConfirmAnswer::Yes) return;
-  Process(FGame.Resume(*read.game));
-}
-
 void TfrmSudoku::ShowSettings() {
   const TGameParams& params = FGame.Params();
   ui->cbg1->SetItemIndex(params.boxSize - 3);

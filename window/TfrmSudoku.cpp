@@ -239,7 +239,7 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   }
   // Kept before any message, so that a process ended while a box is open has lost nothing.
   if (outcome.storeGame) StoreGame();
-  if (outcome.forgetGame && FServices.store) FServices.store->Discard();
+  if (outcome.forgetGame) ForgetGame();
   for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
   if (outcome.focusGrid) FocusGrid();
   if (outcome.stateChanged) {

@@ -114,6 +114,10 @@ class TfrmSudoku : public QWidget {
   void StoreGame();
   // Once the window is up: a kept game is offered for resuming, or set aside when unreadable.
   void OfferResume();
+  // Nothing is kept any more; a store that cannot forget says so.
+  void ForgetGame();
+  // A kept file that cannot be resumed is renamed beside it, and the player is told where.
+  void SetAsideKeptGame(const TBilingual& reason);
 
   // ---- Printing
   void ActPrintExecute();

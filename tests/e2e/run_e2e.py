@@ -576,7 +576,7 @@ def kept_game(binary, url_log):
 
     STEP = "resuming at the next start"
     game = Game(binary, url_log)
-    game.expect_box("resume question", ["y"])
+    game.expect_box("resume question", ["Return"])
     shot = {}
 
     def resumed_grid():

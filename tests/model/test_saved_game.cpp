@@ -245,10 +245,10 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SavedGame, TheMessagesInBothLanguages) {
-  EXPECT_EQ(TsdGame::SetAsideMessage({"vuoto", "empty"}),
+  EXPECT_EQ(MessageText(TMessage::SetAside, {{"vuoto", "empty"}, SameText("/d/x")}),
             (TBilingual{"La partita lasciata non si pu\u00f2 riprendere (vuoto) ed \u00e8 stata "
-                        "messa da parte.",
-                        "The game you left cannot be resumed (empty) and was set aside."}));
+                        "messa da parte in /d/x.",
+                        "The game you left cannot be resumed (empty) and was set aside as /d/x."}));
   EXPECT_EQ(TsdGame::ResumeQuestion(),
             (TBilingual{"Riprendere la partita lasciata?", "Resume the game you left?"}));
 }

@@ -1,12 +1,8 @@
-// Tests of the real platform services: the questions' buttons, the kept game's file, and a
+// Tests of the real platform services: the questions' buttons and keys, and a
 // browser that cannot be started reported as a failure.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -19,7 +15,8 @@ class TServicesTest : public QObject {
   void ConfirmDefaultsToNo_data();
   void ConfirmDefaultsToNo();
   void ResumeQuestionDefaultsToYes();
-  void KeptGameFile();
+  void StrayKeysNeverSayNo_data();
+  void StrayKeysNeverSayNo();
   void UrlThatCannotBeOpenedIsAFailure();
 };
 
@@ -75,41 +72,46 @@ void TServicesTest::ResumeQuestionDefaultsToYes() {
     answers << TQtConfirmService().AskYesNo(&parent, QStringLiteral("Resume ?"));
   }
   QCOMPARE(answers, (QList<TConfirmAnswer>{TConfirmAnswer::Yes, TConfirmAnswer::Cancel,
-                                          TConfirmAnswer::No}));
+                                           TConfirmAnswer::No}));
 }
 
-// In Qt's application data folder (here the test folder), replaced whole at every write, gone
-// when discarded, renamed when set aside.
-void TServicesTest::KeptGameFile() {
-  QStandardPaths::setTestModeEnabled(true);
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir(folder).removeRecursively();
-  TQtGameStore store;
-  QCOMPARE(store.Path(), QDir(folder).filePath(QStringLiteral("saved-game")));
-  QVERIFY(!store.Read(100));
-  QVERIFY(store.Write("first game, long"));
-  QVERIFY(store.Write("second"));
-  QCOMPARE(store.Read(100), std::optional<QByteArray>("second"));
-  QCOMPARE(store.Read(3), std::optional<QByteArray>("seco"));  // one byte past the limit
-  store.SetAside();
-  QVERIFY(!store.Read(100));
-  store.Write("third");
-  store.SetAside();
-  const QStringList aside = QDir(folder).entryList({"saved-game.set-aside-*"}, QDir::Files);
-  QCOMPARE(aside.size(), 2);
-  store.Write("fourth");
-  store.Discard();
-  QVERIFY(!store.Read(100));
-  QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+// No key typed at the grid before the resume question was noticed answers No: letters and digits
+// (symbols of some size) do nothing, arrows leave the focus on Yes, and Space or Return on it
+// resume. Only Tab to No, then Space, says No.
+void TServicesTest::StrayKeysNeverSayNo_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<TConfirmAnswer>("expected");  // Cancel: still open after the keys
+  const auto still = TConfirmAnswer::Cancel;
+  QTest::newRow("n") << QList<int>{Qt::Key_N} << still;
+  QTest::newRow("y") << QList<int>{Qt::Key_Y} << still;
+  QTest::newRow("digit") << QList<int>{Qt::Key_5} << still;
+  QTest::newRow("Space") << QList<int>{Qt::Key_Space} << TConfirmAnswer::Yes;
+  QTest::newRow("Right, Space") << QList<int>{Qt::Key_Right, Qt::Key_Space} << TConfirmAnswer::Yes;
+  QTest::newRow("Down, Return") << QList<int>{Qt::Key_Down, Qt::Key_Return} << TConfirmAnswer::Yes;
+  QTest::newRow("Left, Up, Space")
+      << QList<int>{Qt::Key_Left, Qt::Key_Up, Qt::Key_Space} << TConfirmAnswer::Yes;
+  QTest::newRow("Tab, Space") << QList<int>{Qt::Key_Tab, Qt::Key_Space} << TConfirmAnswer::No;
+}
 
-  // A folder that cannot be made: the write fails and nothing is kept.
-  QTemporaryDir dir;
-  QFile blocker(dir.filePath(QStringLiteral("file")));
-  QVERIFY(blocker.open(QIODevice::WriteOnly));
-  TQtGameStore blocked(dir.filePath(QStringLiteral("file/below")));
-  QVERIFY(!blocked.Write("game"));
-  QVERIFY(!blocked.Read(100));
-  QDir(folder).removeRecursively();
+void TServicesTest::StrayKeysNeverSayNo() {
+  QFETCH(QList<int>, keys);
+  QFETCH(TConfirmAnswer, expected);
+  QWidget parent;
+  parent.show();
+  bool openAfterKeys = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    for (const int key : keys) {
+      QWidget* focused = box->focusWidget();
+      QTest::keyClick(focused ? focused : box, Qt::Key(key));
+    }
+    openAfterKeys = box->isVisible();
+    if (openAfterKeys) QTest::keyClick(box, Qt::Key_Escape);
+  });
+  const TConfirmAnswer answer = TQtConfirmService().AskYesNo(&parent, QStringLiteral("Resume ?"));
+  QCOMPARE(openAfterKeys, expected == TConfirmAnswer::Cancel);
+  QCOMPARE(answer, expected);
 }
 
 void TServicesTest::UrlThatCannotBeOpenedIsAFailure() {

@@ -2,6 +2,8 @@
 // the catalogue's stand-in comes with the model's tests.
 #pragma once
 
+#include <utility>
+
 #include <QDateTime>
 #include <QList>
 #include <QPrinter>
@@ -94,28 +96,47 @@ class TFakeTime final : public ITimeService {
   mutable qint64 PausedMs = 0;
 };
 
-// The kept game in memory: what the window wrote last, and what happened to it.
+// The kept game in memory: what the window wrote last, and what happened to it. Each operation
+// fails with the error the test sets for it.
 class TFakeStore final : public IGameStore {
  public:
-  std::optional<QByteArray> Read(qint64 maxBytes) override {
-    if (!Kept) return std::nullopt;
-    return Kept->left(maxBytes + 1);
+  TStoreResult Claim() override { return {ClaimError, {}}; }
+  void Recover(const std::function<bool(const QByteArray&)>& isGame) override {
+    for (const QByteArray& stray : std::exchange(Strays, {}))
+      if (isGame(stray)) Kept = stray;
   }
-  bool Write(const QByteArray& bytes) override {
+  TStoreRead Read(qint64 maxBytes) override {
+    if (ReadError != TStoreError::None) return {std::nullopt, {ReadError, {}}};
+    if (!Kept) return {};
+    return {Kept->left(maxBytes + 1), {}};
+  }
+  TStoreResult Write(const QByteArray& bytes) override {
     ++Writes;
-    if (Fails) return false;
+    if (Fails) return {WriteError, {}};
     Kept = bytes;
-    return true;
+    return {};
   }
-  void Discard() override { Kept.reset(); }
-  void SetAside() override {
+  TStoreResult Discard() override {
+    if (DiscardError == TStoreError::None) Kept.reset();
+    return {DiscardError, {}};
+  }
+  TSetAside SetAside() override {
+    if (SetAsideError != TStoreError::None) return {{}, {SetAsideError, {}}};
     if (Kept) SetAsideBytes << *Kept;
     Kept.reset();
+    return {QStringLiteral("/data/saved-game.set-aside-1"), {}};
   }
+  QString Where() const override { return QStringLiteral("/data/saved-game"); }
   std::optional<QByteArray> Kept;
   QList<QByteArray> SetAsideBytes;
+  QList<QByteArray> Strays;  // left by a write that was cut off
   int Writes = 0;
   bool Fails = false;
+  TStoreError WriteError = TStoreError::DiskFull;
+  TStoreError ClaimError = TStoreError::None;
+  TStoreError ReadError = TStoreError::None;
+  TStoreError DiscardError = TStoreError::None;
+  TStoreError SetAsideError = TStoreError::None;
 };
 
 // All fakes together, handed to the window as one TServices.

@@ -54,7 +54,7 @@ class TestClock : public QObject {
   void oneTimeEverywhere() {
     QFETCH(TEvents, events);
     QFETCH(qint64, played);
-    TWindow w;
+    TWindow w(&BuiltInPuzzles());  // a resumed puzzle must have one solution
     w.Fakes.Time.Current = QDateTime(QDate(2024, 3, 31), QTime(1, 30));
     w.Reach(gsPlaying);
     for (const TEvent& e : events) {

@@ -3,6 +3,7 @@
 // be read set aside with its message.
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "TRadioGroup.h"
 
@@ -215,8 +216,9 @@ class TestKeptGame : public QObject {
     const QString reasons[] = {"empty", "truncated", "from another version", "too large"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
       TWindow w(nullptr, files[i]);
-      QCOMPARE(w.Messages(), QStringList{QStringLiteral("The game you left cannot be resumed (") +
-                                         reasons[i] + QStringLiteral(") and was set aside.")});
+      QCOMPARE(w.Messages(),
+               QStringList{QStringLiteral("The game you left cannot be resumed (") + reasons[i] +
+                           ") and was set aside as /data/saved-game.set-aside-1."});
       QVERIFY(w.Fakes.Confirm.Asked.isEmpty());
       QCOMPARE(w.Fakes.Store.SetAsideBytes, QList<QByteArray>{files[i]});
       QVERIFY(!w.Fakes.Store.Kept);
@@ -234,10 +236,88 @@ class TestKeptGame : public QObject {
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key_3);
     w.Press(Qt::Key_4);
-    QCOMPARE(w.Messages(),
-             QStringList{QStringLiteral("The game cannot be kept for the next start.")});
+    QCOMPARE(w.Messages(), QStringList{QStringLiteral(
+                               "The game cannot be kept for the next start (the disk is full).")});
     QCOMPARE(w.Fakes.Store.Writes, 3);
     QCOMPARE(w.Play(open), '4');
+  }
+  // Each trouble of the store or the file is told with its real reason, and nothing is lost:
+  // harmless variants resume, impossible games and what is no file are set aside, an unreadable
+  // file stays, a folder that cannot change says so, a second window leaves the game alone.
+  void troublesToldAsTheyAre() {
+    QByteArray good;
+    {
+      TWindow w(&BuiltInPuzzles());  // a puzzle with one solution
+      w.Reach(gsPlaying);
+      good = *w.Fakes.Store.Kept;
+    }
+    QByteArray crlf = good;
+    crlf.replace("\n", "\r\n");
+    const auto with = [&](const QByteArray& key, const QByteArray& value) {
+      QByteArray bytes = good;
+      const qsizetype at = bytes.indexOf("\n" + key + ' ') + 1;
+      return bytes.replace(at, bytes.indexOf('\n', at) - at, key + ' ' + value);
+    };
+    const QString cannot = "The game you left cannot be resumed (";
+    const QString aside = ") and was set aside as /data/saved-game.set-aside-1.";
+    struct TCase {
+      const char* name;
+      std::optional<QByteArray> kept;
+      TStoreError TFakeStore::*error;
+      TStoreError value;
+      QString message;  // empty: the resume question instead
+    };
+    const TCase cases[] = {
+        {"CRLF", crlf, nullptr, {}, {}},
+        {"BOM", "\xEF\xBB\xBF" + good, nullptr, {}, {}},
+        {"no givens",
+         with("puzzle", QByteArray(81, '.')),
+         nullptr,
+         {},
+         cannot + "the puzzle has more than one solution" + aside},
+        {"400 days",
+         with("elapsed-ms", "34560000000"),
+         nullptr,
+         {},
+         cannot + "a playing time of more than a year" + aside},
+        {"pipe", good, &TFakeStore::ReadError, TStoreError::FileIsSpecial,
+         cannot + "a pipe or a device stands in its place" + aside},
+        {"no permission", good, &TFakeStore::ReadError, TStoreError::NoPermission,
+         "The game you left cannot be read (permission denied). It stays as /data/saved-game; a "
+         "new game sets it aside first."},
+        {"read-only", "x\n", &TFakeStore::SetAsideError, TStoreError::ReadOnly,
+         cannot + "not a Tessamond game). It could not be set aside (the disk is read-only) and "
+                  "stays as /data/saved-game."},
+        {"another window", good, &TFakeStore::ClaimError, TStoreError::InUse,
+         "Another Tessamond window is playing with the same data folder. This window leaves its "
+         "game alone, and the games played here are not kept for the next start."},
+    };
+    for (const TCase& c : cases) {
+      TWindow w;
+      w.Fakes.Store.Kept = c.kept;
+      if (c.error) w.Fakes.Store.*c.error = c.value;
+      w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+      w.Restart();
+      const bool resumes = c.message.isEmpty();
+      QVERIFY2(w.Messages() == (resumes ? QStringList() : QStringList{c.message}),
+               qPrintable(c.name + (": " + w.Messages().join(" | "))));
+      QVERIFY2(w.Fakes.Confirm.Asked.size() == int(resumes), c.name);
+      QVERIFY2((w.Game().State() == gsPlaying) == resumes, c.name);
+      const bool stays = c.error == &TFakeStore::ReadError ? c.value == TStoreError::NoPermission
+                                                           : c.error != nullptr;
+      if (!resumes) QVERIFY2(w.Fakes.Store.Kept.has_value() == stays, c.name);
+    }
+    // A No that the store cannot carry out is told; a stray complete write is offered.
+    TWindow w;
+    w.Fakes.Store.Kept.reset();
+    w.Fakes.Store.Strays = {"junk", good};
+    w.Fakes.Store.DiscardError = TStoreError::NoPermission;
+    w.Fakes.Confirm.Script = {TConfirmAnswer::No};
+    w.Restart();
+    QCOMPARE(w.Fakes.Confirm.Asked.size(), 1);
+    QCOMPARE(w.Messages(), QStringList{"The game you left could not be forgotten (permission "
+                                       "denied): the next start offers it again."});
+    QCOMPARE(w.Fakes.Store.Kept, std::optional<QByteArray>(good));
   }
 };
 
