@@ -2,6 +2,8 @@
 // conflicts and completion, and the table of what the window shows in each state.
 #include "TsdGame.h"
 
+#include "SpokenTexts.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -212,7 +214,8 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
     case 9:
       return when(view.gamePanel, TCommand::ToggleTimer);
     case 10:
-      return when(view.generate, TCommand::Generate);
+      // A finished game still runs until Quit; F10 then says so rather than nothing.
+      return when(view.generate || (GameRunning() && IsComplete()), TCommand::Generate);
     default:
       return std::nullopt;
   }
@@ -249,6 +252,11 @@ TBilingual TsdGame::StoreFailedMessage() {
 
 TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
   TOutcome outcome;
+  if (GameRunning()) {
+    outcome.messages.push_back(GameFinishedGenerateMessage());
+    outcome.focusGrid = true;
+    return outcome;
+  }
   bool ok = false;
   for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt)
     ok = NewPuzzle(sizeIndex, levelIndex, outcome);
@@ -391,6 +399,8 @@ TOutcome TsdGame::Hint() {
     const std::string symbol(1, FSolutionGrid[row][column]);
     outcome.messages.push_back({"Per questa casella il miglior simbolo e' :" + symbol + ": ",
                                 "For this box the best symbol is :" + symbol + ": "});
+  } else if (InBoard(row, column) && FGameState == gsPlaying) {
+    outcome.messages.push_back(HintOnGivenMessage());
   }
   outcome.focusGrid = true;
   return outcome;

@@ -89,6 +89,7 @@ void TDrawGrid::SetCurrentCell(int column, int row) {
   if (FColCount > 0 && FRowCount > 0) EnsureVisible(FCol, FRow);
   viewport()->update();
   if (changed) {
+    if (FAccessible) FAccessible->ForgetNews();
     emit CurrentCellChanged(FCol, FRow);
     ReportCurrentCell();
   }
@@ -140,6 +141,10 @@ void TDrawGrid::NotifyCellChanged(int column, int row) {
 
 void TDrawGrid::NotifyAllCellsChanged() {
   if (FAccessible) FAccessible->ReportChangedNames();
+}
+
+void TDrawGrid::Announce(const QString& text, bool asSelection) {
+  if (FAccessible) FAccessible->Announce(FCol, FRow, text, asSelection);
 }
 
 bool TDrawGrid::HasInputFocus() const {
@@ -319,6 +324,8 @@ void TDrawGrid::resizeEvent(QResizeEvent* event) {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
+  // Back from a message box, the cell reads as what it holds, not as the news before the box.
+  if (FAccessible) FAccessible->ForgetNews();
   // Qt reports the grid itself as focused right after this handler; the focused cell is reported
   // after that, so that a screen reader ends up on the cell.
   QTimer::singleShot(0, this, [this] { ReportCurrentCell(); });

@@ -67,6 +67,10 @@ class TDrawGrid : public QAbstractScrollArea {
   // the one it read. They repaint nothing.
   void NotifyCellChanged(int column, int row);
   void NotifyAllCellsChanged();
+  // Says text to a screen reader at once, as the current cell's news (see TDrawGridAccessible::
+  // Announce); the news is gone once another cell becomes current. Nothing happens while no
+  // reader listens.
+  void Announce(const QString& text, bool asSelection = true);
   // True while the grid (or its viewport) holds the keyboard focus.
   bool HasInputFocus() const;
 

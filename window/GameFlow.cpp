@@ -29,10 +29,12 @@ void TfrmSudoku::FormClose() {
 }
 
 void TfrmSudoku::ActGeneraExecute() {
+  ExpectNewPuzzleNews();
   Process(FGame.Generate(ui->cbg1->ItemIndex(), ui->cbgLivello->ItemIndex()));
 }
 
 void TfrmSudoku::ActToggleViewExecute() {
+  ExpectViewNews();
   Process(FGame.ToggleView());
 }
 
@@ -40,12 +42,15 @@ void TfrmSudoku::ActPlayExecute() {
   if (FGame.GameRunning()) {
     const TConfirmAnswer answer =
         FServices.confirm->AskYesNoCancel(this, Tr(TsdGame::QuitQuestion()));
-    if (answer == TConfirmAnswer::Yes)
+    if (answer == TConfirmAnswer::Yes) {
+      ExpectViewNews();
       Process(FGame.Quit());
-    else
+    } else {
       FocusGrid();
+    }
     return;
   }
+  ExpectViewNews();
   Process(FGame.Play());
   if (FGame.State() == GameState::gsPlaying) StartClock();
 }

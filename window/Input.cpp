@@ -7,6 +7,7 @@
 
 #include "KeyCodes.h"
 #include "Language.h"
+#include "SpokenTexts.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "ui_TfrmSudoku.h"
@@ -98,7 +99,8 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;
   // A held key repeats; a key that opens a window or a box (the browser, the print dialog, the
-  // hint, the explanation, the quit question) acts once per press, and its repeats are taken without effect.
+  // hint, the explanation, the quit question) acts once per press, and its repeats are taken
+  // without effect.
   if (autoRepeat && OpensAWindow(*command)) return true;
   RunCommand(*command);
   return true;
@@ -137,9 +139,11 @@ void TfrmSudoku::RunCommand(TCommand command) {
       ui->cbxNote->toggle();  // its toggled signal runs the reaction
       break;
     case TCommand::Undo:
+      ExpectUndoNews(false);
       Process(FGame.Undo());
       break;
     case TCommand::Redo:
+      ExpectUndoNews(true);
       Process(FGame.Redo());
       break;
   }
@@ -151,7 +155,9 @@ void TfrmSudoku::ClearMarks() {
 
 void TfrmSudoku::sg1KeyDown(int keyCode) {
   if (IsModifierAlone(keyCode)) return;
+  ExpectEntryNews(CharOfKey(keyCode));
   Process(FGame.KeyOnGrid(CharOfKey(keyCode)));
+  FPendingNews = nullptr;  // a key that changed nothing says nothing
 }
 
 void TfrmSudoku::sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos) {
@@ -214,17 +220,20 @@ void TfrmSudoku::cbxControlloClick() {
   if (ui->sg1->isHidden()) return;
   ui->sg1->viewport()->update();
   ui->sg1->setFocus();
+  Announce(SpokenSetting(TSpokenSetting::ErrorMarking, FGame.ErrorMarking()));
   if (FGame.State() == GameState::gsPlaying) BuildContextMenu();
 }
 
 void TfrmSudoku::cbxHideTimerClick() {
   FGame.SetTimerHidden(ui->cbxHideTimer->isChecked());
   FollowTimer();
+  Announce(SpokenSetting(TSpokenSetting::Clock, FGame.TimerHidden()));
 }
 
 void TfrmSudoku::cbxNoteClick() {
   Process(FGame.SetNotesMode(ui->cbxNote->isChecked()));
   if (!ui->sg1->isHidden()) ui->sg1->setFocus();
+  Announce(SpokenSetting(TSpokenSetting::Notes, FGame.NotesMode()));
 }
 
 void TfrmSudoku::FollowTimer() {

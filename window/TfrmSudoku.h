@@ -67,6 +67,7 @@ class TfrmSudoku : public QWidget {
   // Carries out what a model operation asks of the window.
   void Process(const TOutcome& outcome);
   void ShowMessage(const QString& text);
+  void ShowMessage(const QString& text, const QString& spoken);
   void FocusGrid();
 
   // ---- Grid view
@@ -135,6 +136,19 @@ class TfrmSudoku : public QWidget {
   // Tells a screen reader of every cell whose name changed since it read it: after an entry, a
   // new puzzle, another view, a quit, error marking switched.
   void ReportCellNames();
+  // What a screen reader says right after a key: the key's handler leaves its words as the pending
+  // news (a function, since they depend on what the model then holds), and Process says them once
+  // the grid has the focus again, or before the first message box, so that an entry is heard
+  // before the congratulation it brings.
+  void ExpectEntryNews(char typed);
+  void ExpectUndoNews(bool redo);
+  void ExpectViewNews();
+  void ExpectNewPuzzleNews();
+  void SpeakPendingNews();
+  void Announce(const TBilingual& news, bool asSelection = true);
+  TBilingual SpokenCurrentCell() const;
+  std::function<TBilingual()> FPendingNews;
+  bool FPendingNewsSelected = true;  // see TDrawGrid::Announce
 
   TServices FServices;
   TServiceClock FClock;

@@ -13,7 +13,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_session import Failure, check, run  # noqa: E402
 
-CELL = re.compile(r"Row (\d), column (\d): (empty|\d)(, given)?(, conflict)?")
+CELL = re.compile(r"Row (\d), column (\d), (empty|\d)(, given)?(, conflict)?")
 NAME_CHANGED = "object:property-change:accessible-name"
 
 
