@@ -128,34 +128,39 @@ TBilingual SpokenElapsed(const TElapsed& elapsed) {
 
 std::string SpokenForm(std::string_view shown) {
   std::string spoken;
+  // A pause where the text had a sign: the strongest one of a run stays ("box)." → "box.").
+  const auto pause = [&spoken](char sign) {
+    while (!spoken.empty() && spoken.back() == ' ') spoken.pop_back();
+    if (spoken.empty()) return;
+    if (std::string_view(".!?,").find(spoken.back()) == std::string_view::npos)
+      spoken += sign;
+    else if (sign != ',')
+      spoken.back() = sign;
+    spoken += ' ';
+  };
   for (std::size_t i = 0; i < shown.size(); ++i) {
     const char ch = shown[i];
     if (ch == '\r' || ch == '\n') {
-      // A line break is a pause; "Congratulations !" already ends with one.
-      while (!spoken.empty() && spoken.back() == ' ') spoken.pop_back();
-      if (!spoken.empty() && std::string_view(".!?,").find(spoken.back()) == std::string::npos)
-        spoken += '.';
-      spoken += ' ';
-    } else if (ch == ':' || ch == ';') {
-      // A pause, as a comma: "finished: press" → "finished, press".
-      while (!spoken.empty() && spoken.back() == ' ') spoken.pop_back();
-      if (!spoken.empty() && std::string_view(".!?,").find(spoken.back()) == std::string::npos)
-        spoken += ',';
-      spoken += ' ';
+      pause('.');  // "Congratulations !" already ends with one
+    } else if (ch == ':' || ch == ';' || ch == '(' || ch == ')') {
+      pause(',');  // "finished: press" → "finished, press"
+    } else if (ch == '!' || ch == '?' || ch == '.' || ch == ',') {
+      if (!spoken.empty() && spoken.back() == ' ') {
+        pause(ch);  // "Quit the current game ?" → "… game?"
+      } else {
+        spoken += ch;
+      }
     } else if (ReadAloud(ch) || (ch == '-' && (i == 0 || shown[i - 1] == ' '))) {
-      spoken += ' ';  // a dash inside a word ("Ctrl-Z") stays; a lone one is read
-    } else if ((ch == '!' || ch == '?' || ch == '.' || ch == ',') && !spoken.empty() &&
-               spoken.back() == ' ') {
-      spoken.back() = ch;  // "Quit the current game ?" → "… game?"
+      // A dash inside a word ("Ctrl-Z") stays; a lone one is read.
+      if (!spoken.empty() && spoken.back() != ' ') spoken += ' ';
+    } else if (ch == ' ') {
+      if (!spoken.empty() && spoken.back() != ' ') spoken += ' ';
     } else {
       spoken += ch;
     }
-    if (spoken.size() >= 2 && spoken.back() == ' ' && spoken[spoken.size() - 2] == ' ')
-      spoken.pop_back();
   }
-  const std::size_t first = spoken.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return spoken.substr(first, spoken.find_last_not_of(' ') - first + 1);
+  while (!spoken.empty() && (spoken.back() == ' ' || spoken.back() == ',')) spoken.pop_back();
+  return spoken;
 }
 
 TBilingual SpokenMessage(const TBilingual& shown) {

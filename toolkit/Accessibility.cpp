@@ -104,15 +104,25 @@ void TDrawGridAccessible::ReportChangedNames() {
     ReportNameIfChanged(index % grid->ColCount(), index / grid->ColCount());
 }
 
-void TDrawGridAccessible::Announce(int column, int row, const QString& text, bool asSelection) {
+void TDrawGridAccessible::Announce(int column, int row, const QString& text, TNewsWay way) {
   TDrawGrid* grid = Grid();
-  TDrawGridCellAccessible* cell = Cell(column, row);
-  if (!grid || !cell || text.isEmpty()) return;
-  FNewsIndex = row * grid->ColCount() + column;
+  if (!grid || !Cell(column, row) || text.isEmpty()) return;
+  const int index = row * grid->ColCount() + column;
+  FNewsIndex = index;
   FNews = text;
-  FNewsSelected = asSelection;
+  FNewsWay = way;
+  if (way == TNewsWay::FocusAgain) {
+    // Another object for the same cell: a reader never re-presents the object it is on.
+    if (const auto found = FCells.find(index); found != FCells.end()) {
+      const QAccessible::Id id = *found;
+      FCells.erase(found);
+      QAccessible::deleteAccessibleInterface(id);
+    }
+    Cell(column, row);
+    return;
+  }
   // Sent even when the words are the last news's (a symbol typed again): it is news again.
-  QAccessibleTextInsertEvent event(cell, 0, text);
+  QAccessibleTextInsertEvent event(Cell(column, row), 0, text);
   QAccessible::updateAccessibility(&event);
 }
 

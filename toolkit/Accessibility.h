@@ -5,7 +5,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
-class TDrawGrid;
+#include "TDrawGrid.h"
+
 class TDrawGridCellAccessible;
 
 // Installs, once per process, the factory that gives TDrawGrid and TDigitalClock their accessible
@@ -29,17 +30,19 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
   // last read; cells nobody has asked for have no name anyone remembers.
   void ReportNameIfChanged(int column, int row);
   void ReportChangedNames();
-  // Makes text the cell's news, its accessible text (and nothing else's), reported as inserted.
-  // Readers drop name changes of table cells and Qt 6.4 has no announcement event; Orca speaks
-  // text inserted into the object it follows, at once, when the text is selected or came with a
-  // Ctrl key. After Ctrl+Z it calls a selected insertion "selection restored": the news of an
-  // undo is not selected.
-  void Announce(int column, int row, const QString& text, bool asSelection);
+  // Makes text the cell's news, its accessible text (and nothing else's). Readers drop name
+  // changes of table cells, Qt 6.4 sends a description change without its text, and it has no
+  // announcement event; Orca speaks text inserted, and selected, in the object it follows
+  // (Insertion). After Ctrl+Z, though, Orca takes a selected insertion for a restored selection,
+  // and an unselected one for news only while it still sees Ctrl held: for an undo the cell is
+  // made anew (FocusAgain), and the owner reports the focus on it, which a reader presents as a
+  // cell reached, reading its text.
+  void Announce(int column, int row, const QString& text, TNewsWay way);
   // No cell has news any more (another cell became current).
   void ForgetNews();
   // The cell's news, when it has any.
   const QString* NewsAt(const TDrawGridCellAccessible* cell) const;
-  bool NewsSelected() const { return FNewsSelected; }
+  bool NewsSelected() const { return FNewsWay == TNewsWay::Insertion; }
 
   void* interface_cast(QAccessible::InterfaceType type) override;
   int childCount() const override;
@@ -75,7 +78,7 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
   mutable QHash<int, QAccessible::Id> FCells;  // cell index → registered interface
   int FNewsIndex = -1;                         // the cell that has news, or −1
   QString FNews;
-  bool FNewsSelected = false;
+  TNewsWay FNewsWay = TNewsWay::Insertion;
 };
 
 // One cell of the grid. Its name comes from the grid's cell-name handler; "set focus" makes it the

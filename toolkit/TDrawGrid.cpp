@@ -143,8 +143,10 @@ void TDrawGrid::NotifyAllCellsChanged() {
   if (FAccessible) FAccessible->ReportChangedNames();
 }
 
-void TDrawGrid::Announce(const QString& text, bool asSelection) {
-  if (FAccessible) FAccessible->Announce(FCol, FRow, text, asSelection);
+void TDrawGrid::Announce(const QString& text, TNewsWay way) {
+  if (!FAccessible) return;
+  FAccessible->Announce(FCol, FRow, text, way);
+  if (way == TNewsWay::FocusAgain) ReportCurrentCell();
 }
 
 bool TDrawGrid::HasInputFocus() const {

@@ -8,6 +8,9 @@
 
 class TDrawGridAccessible;
 
+// How a cell's news reaches a screen reader (TDrawGridAccessible::Announce).
+enum class TNewsWay { Insertion, FocusAgain };
+
 class TDrawGrid : public QAbstractScrollArea {
   Q_OBJECT
   // Stored settings, so a Designer file can give them.
@@ -70,7 +73,7 @@ class TDrawGrid : public QAbstractScrollArea {
   // Says text to a screen reader at once, as the current cell's news (see TDrawGridAccessible::
   // Announce); the news is gone once another cell becomes current. Nothing happens while no
   // reader listens.
-  void Announce(const QString& text, bool asSelection = true);
+  void Announce(const QString& text, TNewsWay way = TNewsWay::Insertion);
   // True while the grid (or its viewport) holds the keyboard focus.
   bool HasInputFocus() const;
 

@@ -116,7 +116,7 @@ TBilingual TfrmSudoku::SpokenCurrentCell() const {
 
 void TfrmSudoku::ExpectEntryNews(char typed) {
   FPendingNews = nullptr;
-  FPendingNewsSelected = true;
+  FPendingNewsWay = TNewsWay::Insertion;
   if (typed == 0 || FGame.State() != GameState::gsPlaying) return;
   if (typed != ' ' && FGame.Symbols().find(typed) == std::string_view::npos) return;
   const std::int32_t row = FGame.CurrentRow();
@@ -133,10 +133,10 @@ void TfrmSudoku::ExpectEntryNews(char typed) {
 
 void TfrmSudoku::ExpectUndoNews(bool redo) {
   FPendingNews = nullptr;
-  FPendingNewsSelected = true;
+  FPendingNewsWay = TNewsWay::Insertion;
   if (redo ? !FGame.CanRedo() : !FGame.CanUndo()) return;
   FPendingNews = [this, redo] { return SpokenUndo(redo, SpokenCurrentCell()); };
-  FPendingNewsSelected = false;
+  FPendingNewsWay = TNewsWay::FocusAgain;  // see TDrawGrid::Announce
 }
 
 void TfrmSudoku::ExpectViewNews() {
@@ -148,7 +148,7 @@ void TfrmSudoku::ExpectViewNews() {
 
 void TfrmSudoku::ExpectNewPuzzleNews() {
   FPendingNews = nullptr;
-  FPendingNewsSelected = true;
+  FPendingNewsWay = TNewsWay::Insertion;
   if (FGame.GameRunning()) return;  // F10 on a finished game only brings its message
   const TCharGrid givens = FGame.GivenGrid();
   const bool hadGrid = FGame.GridSetUp();
@@ -161,10 +161,10 @@ void TfrmSudoku::ExpectNewPuzzleNews() {
 void TfrmSudoku::SpeakPendingNews() {
   if (!FPendingNews) return;
   const std::function<TBilingual()> news = std::exchange(FPendingNews, nullptr);
-  Announce(news(), std::exchange(FPendingNewsSelected, true));
+  Announce(news(), std::exchange(FPendingNewsWay, TNewsWay::Insertion));
 }
 
-void TfrmSudoku::Announce(const TBilingual& news, bool asSelection) {
+void TfrmSudoku::Announce(const TBilingual& news, TNewsWay way) {
   if (news.english.empty() || ui->sg1->isHidden()) return;
-  ui->sg1->Announce(Tr(news), asSelection);
+  ui->sg1->Announce(Tr(news), way);
 }

@@ -8,6 +8,7 @@
 
 #include "PuzzleSource.h"
 #include "Services.h"
+#include "TDrawGrid.h"
 #include "TsdGame.h"
 
 class QAction;
@@ -145,10 +146,10 @@ class TfrmSudoku : public QWidget {
   void ExpectViewNews();
   void ExpectNewPuzzleNews();
   void SpeakPendingNews();
-  void Announce(const TBilingual& news, bool asSelection = true);
+  void Announce(const TBilingual& news, TNewsWay way = TNewsWay::Insertion);
   TBilingual SpokenCurrentCell() const;
   std::function<TBilingual()> FPendingNews;
-  bool FPendingNewsSelected = true;  // see TDrawGrid::Announce
+  TNewsWay FPendingNewsWay = TNewsWay::Insertion;
 
   TServices FServices;
   TServiceClock FClock;

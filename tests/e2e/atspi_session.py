@@ -29,6 +29,11 @@ class Failure(Exception):
     pass
 
 
+class Skipped(Exception):
+    """What the test needs cannot run on this machine (not a fault of the game); the test exits
+    with ctest's skip code, 77."""
+
+
 def _prctl(option, value):
     libc = ctypes.CDLL(ctypes.util.find_library("c"), use_errno=True)
     libc.prctl(option, value, 0, 0, 0)
@@ -380,6 +385,9 @@ def run(scenario, deadline_seconds, tag="atspi", session_class=AtspiSession):
     try:
         with session:
             scenario(session, log)
+    except Skipped as reason:
+        print(f"{tag}: SKIPPED: {reason}")
+        return 77
     except Failure as error:
         print(f"{tag}: FAILED: {error}", file=sys.stderr)
         print(f"{tag}: logs kept in {session.keep_logs()}", file=sys.stderr)

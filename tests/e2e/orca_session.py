@@ -17,7 +17,7 @@ import shutil
 import threading
 import time
 
-from atspi_session import AtspiSession, Failure
+from atspi_session import AtspiSession, Failure, Skipped
 
 NEEDED = ("orca", "speech-dispatcher", "espeak-ng", "openbox")
 # "SPEECH OUTPUT: 'Row 1, column 2, 2, given.'{'established': False}", a key's echo "'F5 ' {…}",
@@ -31,10 +31,6 @@ SETTINGS = """{
         ["Default", "default"], "readFullRowInGUITable": %s}}
 }
 """
-
-
-class Skip(Exception):
-    """The screen reader cannot run here; the reason says what is missing."""
 
 
 def missing_tools():
@@ -82,7 +78,11 @@ class OrcaSession(AtspiSession):
                     env=dict(env, SPEECHD_ADDRESS=f"unix_socket:{socket}"), stdin=slave)
         os.close(slave)
         threading.Thread(target=self._read_log, args=(master,), daemon=True).start()
-        self.wait_until("Orca to start", lambda: self._has("ORCA: Startup complete"), 40)
+        try:
+            self.wait_until("Orca to start", lambda: self._has("ORCA: Startup complete"), 40)
+        except Failure as error:
+            # Before the game runs: nothing of the game's can keep Orca from starting.
+            raise Skipped(f"Orca did not start ({error}); its log is {self.debug_path}") from None
 
     def _read_log(self, master):
         with open(self.debug_path, "w") as out:
@@ -120,12 +120,13 @@ class OrcaSession(AtspiSession):
 
     def wait_spoken(self, mark, expected, timeout=20.0):
         """Waits until Orca says expected (a text, or a pattern it must match) after mark; returns
-        everything it said after mark."""
+        everything it said after mark. A key's echo ("7 ") ends in a blank, and is no match for
+        "7"."""
         def said():
             texts = self.spoken(mark)
             for text in texts:
                 if (expected.fullmatch(text) if isinstance(expected, re.Pattern)
-                        else text.strip() == expected):
+                        else text in (expected, expected + ".")):
                     return texts
             return None
         shown = expected.pattern if isinstance(expected, re.Pattern) else expected
