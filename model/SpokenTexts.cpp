@@ -128,13 +128,14 @@ TBilingual SpokenElapsed(const TElapsed& elapsed) {
 
 std::string SpokenForm(std::string_view shown) {
   std::string spoken;
-  // A pause where the text had a sign: the strongest one of a run stays ("box)." → "box.").
+  // A pause where the text had a sign; a run of them is one pause, a full stop or "!" winning
+  // over a comma ("box)." → "box.").
   const auto pause = [&spoken](char sign) {
     while (!spoken.empty() && spoken.back() == ' ') spoken.pop_back();
     if (spoken.empty()) return;
     if (std::string_view(".!?,").find(spoken.back()) == std::string_view::npos)
       spoken += sign;
-    else if (sign != ',')
+    else if (spoken.back() == ',' && sign != ',')
       spoken.back() = sign;
     spoken += ' ';
   };
@@ -193,16 +194,4 @@ TBilingual SpokenSizeChoice(std::int32_t boxSize) {
   const std::string side = std::to_string(boxSize * boxSize);
   return {"Griglia " + side + "\u00d7" + side + ", riquadri " + box + "\u00d7" + box,
           side + "\u00d7" + side + " grid, " + box + "\u00d7" + box + " boxes"};
-}
-
-TBilingual GameFinishedGenerateMessage() {
-  return {
-      "Questa partita \u00e8 finita: premi [F5] per abbandonarla, poi [F10] per un nuovo "
-      "schema.",
-      "This game is finished: press [F5] to quit it, then [F10] for a new puzzle."};
-}
-
-TBilingual HintOnGivenMessage() {
-  return {"Questa casella \u00e8 un dato iniziale: il suo simbolo \u00e8 gi\u00e0 quello giusto.",
-          "This cell is a given of the puzzle: its symbol is already the right one."};
 }

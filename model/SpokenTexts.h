@@ -45,8 +45,3 @@ std::string SpokenForm(std::string_view shown);
 
 // The size choice of a box size: "9×9 grid, 3×3 boxes".
 TBilingual SpokenSizeChoice(std::int32_t boxSize);
-
-// The messages for keys that would otherwise do nothing without a word: F10 while a finished game
-// still runs, F4 on a given.
-TBilingual GameFinishedGenerateMessage();
-TBilingual HintOnGivenMessage();
