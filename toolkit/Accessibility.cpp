@@ -111,6 +111,7 @@ void TDrawGridAccessible::Announce(int column, int row, const QString& text, TNe
   FNewsIndex = index;
   FNews = text;
   FNewsWay = way;
+  FNewsBeforeFocusLeft = false;
   if (way == TNewsWay::FocusAgain) {
     // Another object for the same cell: a reader never re-presents the object it is on.
     if (const auto found = FCells.find(index); found != FCells.end()) {
@@ -129,6 +130,11 @@ void TDrawGridAccessible::Announce(int column, int row, const QString& text, TNe
 void TDrawGridAccessible::ForgetNews() {
   FNewsIndex = -1;
   FNews.clear();
+  FNewsBeforeFocusLeft = false;
+}
+
+void TDrawGridAccessible::ForgetNewsBeforeFocusLeft() {
+  if (FNewsBeforeFocusLeft) ForgetNews();
 }
 
 const QString* TDrawGridAccessible::NewsAt(const TDrawGridCellAccessible* cell) const {

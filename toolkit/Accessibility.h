@@ -40,6 +40,9 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
   void Announce(int column, int row, const QString& text, TNewsWay way);
   // No cell has news any more (another cell became current).
   void ForgetNews();
+  // The grid lost the focus; once it has it again, news told before is forgotten.
+  void NoteFocusLeft() { FNewsBeforeFocusLeft = FNewsIndex >= 0; }
+  void ForgetNewsBeforeFocusLeft();
   // The cell's news, when it has any.
   const QString* NewsAt(const TDrawGridCellAccessible* cell) const;
   bool NewsSelected() const { return FNewsWay == TNewsWay::Insertion; }
@@ -79,6 +82,7 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
   int FNewsIndex = -1;                         // the cell that has news, or −1
   QString FNews;
   TNewsWay FNewsWay = TNewsWay::Insertion;
+  bool FNewsBeforeFocusLeft = false;
 };
 
 // One cell of the grid. Its name comes from the grid's cell-name handler; "set focus" makes it the

@@ -326,8 +326,9 @@ void TDrawGrid::resizeEvent(QResizeEvent* event) {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
-  // Back from a message box, the cell reads as what it holds, not as the news before the box.
-  if (FAccessible) FAccessible->ForgetNews();
+  // Back from a message box, the cell reads as what it holds, not as the news before the box;
+  // news told while the box closed (the quit it answered) is still to be heard.
+  if (FAccessible) FAccessible->ForgetNewsBeforeFocusLeft();
   // Qt reports the grid itself as focused right after this handler; the focused cell is reported
   // after that, so that a screen reader ends up on the cell.
   QTimer::singleShot(0, this, [this] { ReportCurrentCell(); });
@@ -335,6 +336,9 @@ void TDrawGrid::focusInEvent(QFocusEvent* event) {
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
+  // Kept until the focus is back: a reader may still be about to read it (the entry before the
+  // congratulation's box).
+  if (FAccessible) FAccessible->NoteFocusLeft();
   viewport()->update();
 }
 
