@@ -1,5 +1,5 @@
-// What a screen reader is handed to say: the game's own messages reworded without signs read aloud,
-// the news of an entry, of a setting and of another view.
+// What a screen reader is handed to say: the game's own messages reworded without signs read aloud.
+// The news of entries, settings and views is checked against Orca itself (tests/e2e/orca_game.py).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -69,56 +69,4 @@ TEST(Spoken, OtherTextsKeepTheirWordsAndPauses) {
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(SpokenForm(c.shown), c.spoken) << c.shown;
-}
-
-TEST(Spoken, AnEntrySaysWhatTheCellNowHolds) {
-  const TCellView empty{};
-  const TCellView seven{'7'};
-  const TCellView sevenConflict{'7', false, true};
-  const TCellView given{'4', true};
-  const TCellView noted{' ', false, false, 0b101};
-  const struct {
-    TCellView before;
-    TCellView after;
-    const char* notes;
-    const char* english;
-    const char* italian;
-  } cases[] = {
-      {empty, seven, "", "7", "7"},
-      {seven, sevenConflict, "", "7, conflict", "7, in conflitto"},
-      {seven, empty, "", "Cleared", "Cancellata"},
-      {empty, noted, "13", "Notes 1 3", "Note 1 3"},
-      {noted, empty, "", "No notes", "Nessuna nota"},
-      {empty, empty, "", "Empty", "Vuota"},
-      {given, given, "", "Given, cannot be changed", "Dato iniziale, non si pu\u00f2 cambiare"},
-  };
-  for (const auto& c : cases) {
-    const TBilingual spoken = SpokenEntry(c.before, c.after, c.notes);
-    EXPECT_EQ(spoken.english, c.english);
-    EXPECT_EQ(spoken.italian, c.italian);
-  }
-}
-
-TEST(Spoken, AnotherViewIsNamedWithTheCurrentCell) {
-  const TBilingual cell{"Riga 1, colonna 2, 5", "Row 1, column 2, 5"};
-  using enum GameState;
-  const struct {
-    GameState before;
-    GameState after;
-    const char* english;
-  } cases[] = {
-      {gsPuzzleView, gsPlaying, "Game started. Row 1, column 2, 5"},
-      {gsSolutionView, gsPlaying, "Game started. Row 1, column 2, 5"},
-      {gsPlaying, gsPlayingSolution, "Solution shown. Row 1, column 2, 5"},
-      {gsPlayingSolution, gsPlaying, "Your game shown. Row 1, column 2, 5"},
-      {gsPuzzleView, gsSolutionView, "Solution shown. Row 1, column 2, 5"},
-      {gsSolutionView, gsPuzzleView, "Puzzle shown. Row 1, column 2, 5"},
-      {gsPlaying, gsPuzzleView, "Game ended. Row 1, column 2, 5"},
-      {gsPlaying, gsPlaying, ""},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(SpokenStateChange(c.before, c.after, cell).english, c.english)
-        << int(c.before) << " to " << int(c.after);
-  EXPECT_EQ(SpokenStateChange(gsPlaying, gsPuzzleView, cell).italian,
-            "Partita abbandonata. Riga 1, colonna 2, 5");
 }

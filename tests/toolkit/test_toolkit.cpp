@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -84,7 +83,6 @@ class TToolkitTest : public QObject {
   void ActionButtonFollowsItsActionUnlessGivenItsOwnCaption();
   void ActionButtonRunsItsActionOnlyWhileEnabled();
   void RadioGroupKeepsOneSelectedIndex();
-  void RadioGroupMovesWithUpAndDownAsWithLeftAndRight();
 };
 
 void TToolkitTest::MouseToCellMapsCellsAndTheLinesAfterThem_data() {
@@ -410,29 +408,6 @@ void TToolkitTest::RadioGroupKeepsOneSelectedIndex() {
   group.SetItemCaption(1, QStringLiteral("Medium"));
   QCOMPARE(group.ItemCaption(1), QStringLiteral("Medium"));
   QCOMPARE(group.ItemCaption(5), QString());
-}
-
-void TToolkitTest::RadioGroupMovesWithUpAndDownAsWithLeftAndRight() {
-  TRadioGroup group;
-  auto* layout = new QHBoxLayout(&group);
-  for (const char* caption : {"3x3", "4x4", "5x5"})
-    layout->addWidget(new QRadioButton(QString::fromLatin1(caption), &group));
-  group.SetItemIndex(0);
-  QSignalSpy clicked(&group, &TRadioGroup::ItemClicked);
-  group.Item(1)->setEnabled(false);  // a disabled item is stepped over
-  const struct {
-    Qt::Key key;
-    int index;
-  } steps[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 2}, {Qt::Key_Up, 0}, {Qt::Key_Up, 0}};
-  for (const auto& step : steps) {
-    QWidget* focused = group.Item(group.ItemIndex());
-    QTest::keyClick(focused, step.key);
-    QCOMPARE(group.ItemIndex(), step.index);
-  }
-  // Each move is the player's choice, as a click; the ends of the row choose nothing.
-  QCOMPARE(clicked.count(), 2);
-  QTest::keyClick(group.Item(0), Qt::Key_Down, Qt::ControlModifier);
-  QCOMPARE(group.ItemIndex(), 0);
 }
 
 QTEST_MAIN(TToolkitTest)
