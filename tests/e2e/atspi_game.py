@@ -75,7 +75,7 @@ def scenario(s, log):
         s.key(symbol, delay=0)
         # The key comes through the X server and the next cell's focus over the accessibility bus:
         # the next move waits until this entry is in, or the key could land on the next cell.
-        held = f"Row {at[0] + 1}, column {at[1] + 1}: {symbol}"
+        held = f"Row {at[0] + 1}, column {at[1] + 1}, {symbol}"
         s.wait_until(f"cell {at} to hold {symbol}", lambda: (
             cells.getAccessibleAt(*at).name + ",").startswith(held + ","), timeout=30)
 
