@@ -27,7 +27,9 @@ run: deps
 	  "$(GAME)"; \
 	fi
 
+# The suite includes the game under the real Orca, which needs its own packages.
 test: build
+	@bash scripts/install-deps.sh orca
 	@ctest --preset $(PRESET)
 
 # The monkey test with fresh random seeds for SOAK_SECONDS (default 600), each seed printed before

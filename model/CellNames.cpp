@@ -16,7 +16,7 @@ TBilingual CellName(std::int32_t row, std::int32_t column, const TCellView& cell
                     std::string_view notes) {
   const std::string r = std::to_string(row + 1);
   const std::string c = std::to_string(column + 1);
-  TBilingual name{"Riga " + r + ", colonna " + c + ": ", "Row " + r + ", column " + c + ": "};
+  TBilingual name{"Riga " + r + ", colonna " + c + ", ", "Row " + r + ", column " + c + ", "};
   if (cell.symbol == ' ') {
     Add(name, {"vuota", "empty"});
   } else {

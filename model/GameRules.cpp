@@ -75,6 +75,8 @@ TOutcome TsdGame::Hint() {
   if (InBoard(row, column) && FData.given[row][column] == ' ')
     outcome.messages.push_back(
         MessageText(TMessage::HintSymbol, {SameText({FData.solution[row][column]})}));
+  else if (InBoard(row, column) && FGameState == gsPlaying)
+    outcome.messages.push_back(MessageText(TMessage::HintOnGiven));
   outcome.focusGrid = true;
   return outcome;
 }

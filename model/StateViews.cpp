@@ -95,7 +95,8 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
     case 9:
       return when(view.gamePanel, TCommand::ToggleTimer);
     case 10:
-      return when(view.generate, TCommand::Generate);
+      // A finished game still runs until Quit; F10 then says so rather than nothing.
+      return when(view.generate || (GameRunning() && IsComplete()), TCommand::Generate);
     default:
       return std::nullopt;
   }

@@ -125,6 +125,12 @@ const TMessageRow Messages[] = {
     {TMessage::StoreInUse,
      {"un'altra finestra di Tessamond la usa", "another Tessamond window uses it"}},
     {TMessage::StoreSystemError, {"errore di sistema: %1", "system error: %1"}},
+    {TMessage::FinishedGenerate,
+     {"Questa partita \u00e8 finita: premi [F5] per abbandonarla, poi [F10] per un nuovo schema.",
+      "This game is finished: press [F5] to quit it, then [F10] for a new puzzle."}},
+    {TMessage::HintOnGiven,
+     {"Questa casella \u00e8 un dato iniziale: il suo simbolo \u00e8 gi\u00e0 quello giusto.",
+      "This cell is a given of the puzzle: its symbol is already the right one."}},
 };
 
 // Replaces %1 ... %9 in one pass, so a text handed in that holds "%2" stays as it is.

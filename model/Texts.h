@@ -73,6 +73,8 @@ enum class TMessage : std::uint8_t {
   StoreDiskFull,
   StoreInUse,
   StoreSystemError,  // %1: the system's words
+  FinishedGenerate,  // F10 while a finished game still runs
+  HintOnGiven,       // F4 on a given
 };
 
 const TBilingual& CaptionText(TCaption caption);

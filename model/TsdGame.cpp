@@ -163,6 +163,12 @@ TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
 
 TOutcome TsdGame::Generate() {
   TOutcome outcome;
+  if (GameRunning()) {
+    // Only F10 on a finished game comes here: the player is told what to do first.
+    outcome.messages.push_back(MessageText(TMessage::FinishedGenerate));
+    outcome.focusGrid = true;
+    return outcome;
+  }
   bool ok = false;
   for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt) ok = NewPuzzle(outcome);
   if (!ok) {

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 
 #include <QWindow>
+#include <algorithm>
 #include <mutex>
 
 #include "TDigitalClock.h"
@@ -71,6 +72,7 @@ TDrawGridCellAccessible* TDrawGridAccessible::Cell(int column, int row) const {
 }
 
 void TDrawGridAccessible::ResetCells() {
+  ForgetNews();
   const QList<QAccessible::Id> ids = FCells.values();
   FCells.clear();
   for (const QAccessible::Id id : ids) QAccessible::deleteAccessibleInterface(id);
@@ -100,6 +102,45 @@ void TDrawGridAccessible::ReportChangedNames() {
   const QList<int> indexes = FCells.keys();
   for (const int index : indexes)
     ReportNameIfChanged(index % grid->ColCount(), index / grid->ColCount());
+}
+
+void TDrawGridAccessible::Announce(int column, int row, const QString& text, TNewsWay way) {
+  TDrawGrid* grid = Grid();
+  if (!grid || !Cell(column, row) || text.isEmpty()) return;
+  const int index = row * grid->ColCount() + column;
+  FNewsIndex = index;
+  FNews = text;
+  FNewsWay = way;
+  FNewsBeforeFocusLeft = false;
+  if (way == TNewsWay::FocusAgain) {
+    // Another object for the same cell: a reader never re-presents the object it is on.
+    if (const auto found = FCells.find(index); found != FCells.end()) {
+      const QAccessible::Id id = *found;
+      FCells.erase(found);
+      QAccessible::deleteAccessibleInterface(id);
+    }
+    Cell(column, row);
+    return;
+  }
+  // Sent even when the words are the last news's (a symbol typed again): it is news again.
+  QAccessibleTextInsertEvent event(Cell(column, row), 0, text);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TDrawGridAccessible::ForgetNews() {
+  FNewsIndex = -1;
+  FNews.clear();
+  FNewsBeforeFocusLeft = false;
+}
+
+void TDrawGridAccessible::ForgetNewsBeforeFocusLeft() {
+  if (FNewsBeforeFocusLeft) ForgetNews();
+}
+
+const QString* TDrawGridAccessible::NewsAt(const TDrawGridCellAccessible* cell) const {
+  const TDrawGrid* grid = Grid();
+  if (!grid || FNewsIndex != cell->Row() * grid->ColCount() + cell->Column()) return nullptr;
+  return &FNews;
 }
 
 void* TDrawGridAccessible::interface_cast(QAccessible::InterfaceType type) {
@@ -195,7 +236,8 @@ QAccessibleInterface* TDrawGridCellAccessible::table() const {
 
 QString TDrawGridCellAccessible::text(QAccessible::Text type) const {
   const TDrawGrid* grid = Grid();
-  if (type != QAccessible::Name || !grid) return {};
+  if (!grid) return {};
+  if (type != QAccessible::Name) return {};
   FReportedName = grid->CellName(FColumn, FRow);
   return FReportedName;
 }
@@ -228,7 +270,44 @@ void* TDrawGridCellAccessible::interface_cast(QAccessible::InterfaceType type) {
   if (type == QAccessible::TableCellInterface)
     return static_cast<QAccessibleTableCellInterface*>(this);
   if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+  if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
   return nullptr;
+}
+
+// ---- the cell's news, as its text ---------------------------------------------------------------
+
+QString TDrawGridCellAccessible::News() const {
+  const QString* news = FTable->NewsAt(this);
+  return news && isSelected() ? *news : QString();
+}
+
+void TDrawGridCellAccessible::selection(int selectionIndex, int* startOffset,
+                                        int* endOffset) const {
+  *startOffset = 0;
+  *endOffset = 0;
+  if (selectionIndex == 0 && selectionCount() == 1) *endOffset = characterCount();
+}
+
+int TDrawGridCellAccessible::selectionCount() const {
+  return FTable->NewsSelected() && !News().isEmpty() ? 1 : 0;
+}
+
+QString TDrawGridCellAccessible::text(int startOffset, int endOffset) const {
+  const QString news = News();
+  const int length = static_cast<int>(news.size());
+  const int start = std::clamp(startOffset, 0, length);
+  const int end = endOffset < 0 ? length : std::clamp(endOffset, start, length);
+  return news.mid(start, end - start);
+}
+
+int TDrawGridCellAccessible::characterCount() const {
+  return static_cast<int>(News().size());
+}
+
+QString TDrawGridCellAccessible::attributes(int, int* startOffset, int* endOffset) const {
+  *startOffset = 0;
+  *endOffset = characterCount();
+  return {};
 }
 
 bool TDrawGridCellAccessible::isSelected() const {

@@ -5,7 +5,8 @@
 #include <QAccessibleWidget>
 #include <QHash>
 
-class TDrawGrid;
+#include "TDrawGrid.h"
+
 class TDrawGridCellAccessible;
 
 // Installs, once per process, the factory that gives TDrawGrid and TDigitalClock their accessible
@@ -29,6 +30,22 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
   // last read; cells nobody has asked for have no name anyone remembers.
   void ReportNameIfChanged(int column, int row);
   void ReportChangedNames();
+  // Makes text the cell's news, its accessible text (and nothing else's). Readers drop name
+  // changes of table cells, Qt 6.4 sends a description change without its text, and it has no
+  // announcement event; Orca speaks text inserted, and selected, in the object it follows
+  // (Insertion). After Ctrl+Z, though, Orca takes a selected insertion for a restored selection,
+  // and an unselected one for news only while it still sees Ctrl held: for an undo the cell is
+  // made anew (FocusAgain), and the owner reports the focus on it, which a reader presents as a
+  // cell reached, reading its text.
+  void Announce(int column, int row, const QString& text, TNewsWay way);
+  // No cell has news any more (another cell became current).
+  void ForgetNews();
+  // The grid lost the focus; once it has it again, news told before is forgotten.
+  void NoteFocusLeft() { FNewsBeforeFocusLeft = FNewsIndex >= 0; }
+  void ForgetNewsBeforeFocusLeft();
+  // The cell's news, when it has any.
+  const QString* NewsAt(const TDrawGridCellAccessible* cell) const;
+  bool NewsSelected() const { return FNewsWay == TNewsWay::Insertion; }
 
   void* interface_cast(QAccessible::InterfaceType type) override;
   int childCount() const override;
@@ -62,13 +79,18 @@ class TDrawGridAccessible final : public QAccessibleWidget, public QAccessibleTa
 
  private:
   mutable QHash<int, QAccessible::Id> FCells;  // cell index → registered interface
+  int FNewsIndex = -1;                         // the cell that has news, or −1
+  QString FNews;
+  TNewsWay FNewsWay = TNewsWay::Insertion;
+  bool FNewsBeforeFocusLeft = false;
 };
 
 // One cell of the grid. Its name comes from the grid's cell-name handler; "set focus" makes it the
 // current cell and gives the grid the keyboard focus.
 class TDrawGridCellAccessible final : public QAccessibleInterface,
                                       public QAccessibleTableCellInterface,
-                                      public QAccessibleActionInterface {
+                                      public QAccessibleActionInterface,
+                                      public QAccessibleTextInterface {
  public:
   TDrawGridCellAccessible(const TDrawGridAccessible* table, int column, int row);
 
@@ -103,6 +125,22 @@ class TDrawGridCellAccessible final : public QAccessibleInterface,
   void doAction(const QString& actionName) override;
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+  // The text is the cell's news (see TDrawGridAccessible::Announce), empty without any; what the
+  // cell holds is its name.
+  void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+  int selectionCount() const override;
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int startOffset, int endOffset) const override;
+  int characterCount() const override;
+  QRect characterRect(int) const override { return rect(); }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* startOffset, int* endOffset) const override;
+
  private:
   friend class TDrawGridAccessible;
   TDrawGrid* Grid() const;
@@ -112,4 +150,5 @@ class TDrawGridCellAccessible final : public QAccessibleInterface,
   int FRow;
   // The name as last read through text(), so that only real changes are reported.
   mutable QString FReportedName;
+  QString News() const;
 };

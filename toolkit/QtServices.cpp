@@ -5,12 +5,26 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QApplication::applicationName(), text);
+}
+
+void TQtMessageService::ShowSpokenMessage(QWidget* parent, const QString& text,
+                                          const QString& spoken) {
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
+                  parent);
+  // A screen reader reads the box's text label by its accessible name.
+  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+    label->setAccessibleName(spoken);
+  box.exec();
 }
 
 TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString& text) {

@@ -7,6 +7,7 @@
 class TQtMessageService final : public IMessageService {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowSpokenMessage(QWidget* parent, const QString& text, const QString& spoken) override;
 };
 
 class TQtConfirmService final : public IConfirmService {

@@ -18,6 +18,12 @@ class IMessageService {
  public:
   virtual ~IMessageService() = default;
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The same box, read by a screen reader in `spoken`, the text's words for the ear; a service
+  // that speaks nothing shows the text alone.
+  virtual void ShowSpokenMessage(QWidget* parent, const QString& text, const QString& spoken) {
+    static_cast<void>(spoken);
+    ShowMessage(parent, text);
+  }
 };
 
 enum class TConfirmAnswer { Yes, No, Cancel };

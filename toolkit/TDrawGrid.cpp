@@ -102,6 +102,7 @@ void TDrawGrid::SetCurrentCell(int column, int row) {
   if (FColCount > 0 && FRowCount > 0) EnsureVisible(FCol, FRow);
   viewport()->update();
   if (changed) {
+    if (FAccessible) FAccessible->ForgetNews();
     emit CurrentCellChanged(FCol, FRow);
     ReportCurrentCell();
   }
@@ -153,6 +154,12 @@ void TDrawGrid::NotifyCellChanged(int column, int row) {
 
 void TDrawGrid::NotifyAllCellsChanged() {
   if (FAccessible) FAccessible->ReportChangedNames();
+}
+
+void TDrawGrid::Announce(const QString& text, TNewsWay way) {
+  if (!FAccessible) return;
+  FAccessible->Announce(FCol, FRow, text, way);
+  if (way == TNewsWay::FocusAgain) ReportCurrentCell();
 }
 
 bool TDrawGrid::HasInputFocus() const {
@@ -332,6 +339,9 @@ void TDrawGrid::resizeEvent(QResizeEvent* event) {
 void TDrawGrid::focusInEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusInEvent(event);
   viewport()->update();
+  // Back from a message box, the cell reads as what it holds, not as the news before the box;
+  // news told while the box closed (the quit it answered) is still to be heard.
+  if (FAccessible) FAccessible->ForgetNewsBeforeFocusLeft();
   // Qt reports the grid itself as focused right after this handler; the focused cell is reported
   // after that, so that a screen reader ends up on the cell.
   QTimer::singleShot(0, this, [this] { ReportCurrentCell(); });
@@ -339,6 +349,9 @@ void TDrawGrid::focusInEvent(QFocusEvent* event) {
 
 void TDrawGrid::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
+  // Kept until the focus is back: a reader may still be about to read it (the entry before the
+  // congratulation's box).
+  if (FAccessible) FAccessible->NoteFocusLeft();
   viewport()->update();
 }
 

@@ -8,6 +8,9 @@
 
 class TDrawGridAccessible;
 
+// How a cell's news reaches a screen reader (TDrawGridAccessible::Announce).
+enum class TNewsWay { Insertion, FocusAgain };
+
 class TDrawGrid : public QAbstractScrollArea {
   Q_OBJECT
   // Stored settings, so a Designer file can give them.
@@ -73,6 +76,10 @@ class TDrawGrid : public QAbstractScrollArea {
   // the one it read. They repaint nothing.
   void NotifyCellChanged(int column, int row);
   void NotifyAllCellsChanged();
+  // Says text to a screen reader at once, as the current cell's news (see TDrawGridAccessible::
+  // Announce); the news is gone once another cell becomes current. Nothing happens while no
+  // reader listens.
+  void Announce(const QString& text, TNewsWay way = TNewsWay::Insertion);
   // True while the grid (or its viewport) holds the keyboard focus.
   bool HasInputFocus() const;
 

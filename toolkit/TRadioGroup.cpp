@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
@@ -24,7 +25,30 @@ void TRadioGroup::CollectItems() const {
   if (found == FItems) return;
   for (QRadioButton* b : FItems) FGroup->removeButton(b);
   FItems = found;
-  for (int i = 0; i < FItems.size(); ++i) FGroup->addButton(FItems[i], i);
+  for (int i = 0; i < FItems.size(); ++i) {
+    FGroup->addButton(FItems[i], i);
+    FItems[i]->installEventFilter(const_cast<TRadioGroup*>(this));
+  }
+}
+
+bool TRadioGroup::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QGroupBox::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & ~Qt::KeypadModifier) return false;
+  if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) return false;
+  CollectItems();
+  const int at = static_cast<int>(FItems.indexOf(qobject_cast<QRadioButton*>(watched)));
+  if (at < 0) return false;
+  const int step = key->key() == Qt::Key_Up ? -1 : 1;
+  for (int i = at + step; i >= 0 && i < FItems.size(); i += step) {
+    QRadioButton* next = FItems[i];
+    if (!next->isEnabled() || next->isHidden()) continue;
+    next->setFocus(Qt::TabFocusReason);
+    // As the arrows of an exclusive group do: the item reached is chosen, as by a click.
+    next->click();
+    return true;
+  }
+  return true;  // at the end of the row, as Left and Right stop there
 }
 
 int TRadioGroup::Count() const {

@@ -32,6 +32,9 @@ class TRadioGroup : public QGroupBox {
 
  protected:
   void childEvent(QChildEvent* event) override;
+  // Up and Down move through the items as Left and Right do: a row of items has nothing above or
+  // below, and a player who hears a list tries both.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CollectItems() const;

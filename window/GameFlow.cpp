@@ -31,10 +31,12 @@ void TfrmSudoku::FormClose() {
 }
 
 void TfrmSudoku::ActGeneraExecute() {
+  ExpectNewPuzzleNews();
   Process(FGame.Generate());
 }
 
 void TfrmSudoku::ActToggleViewExecute() {
+  ExpectViewNews();
   Process(FGame.ToggleView());
 }
 
@@ -42,12 +44,15 @@ void TfrmSudoku::ActPlayExecute() {
   if (FGame.GameRunning()) {
     const TConfirmAnswer answer =
         FServices.confirm->AskYesNoCancel(this, Tr(TsdGame::QuitQuestion()));
-    if (answer == TConfirmAnswer::Yes)
+    if (answer == TConfirmAnswer::Yes) {
+      ExpectViewNews();
       Process(FGame.Quit());
-    else
+    } else {
       FocusGrid();
+    }
     return;
   }
+  ExpectViewNews();
   Process(FGame.Play());
 }
 

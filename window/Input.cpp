@@ -7,6 +7,7 @@
 
 #include "KeyCodes.h"
 #include "Language.h"
+#include "SpokenTexts.h"
 #include "TDrawGrid.h"
 #include "TfrmSudoku.h"
 #include "ui_TfrmSudoku.h"
@@ -143,9 +144,11 @@ void TfrmSudoku::RunCommand(TCommand command) {
       cbxNoteClick();
       break;
     case TCommand::Undo:
+      ExpectUndoNews(false);
       Process(FGame.Undo());
       break;
     case TCommand::Redo:
+      ExpectUndoNews(true);
       Process(FGame.Redo());
       break;
   }
@@ -157,7 +160,9 @@ void TfrmSudoku::ClearMarks() {
 
 void TfrmSudoku::sg1KeyDown(int keyCode) {
   if (IsModifierAlone(keyCode)) return;
+  ExpectEntryNews(CharOfKey(keyCode));
   Process(FGame.KeyOnGrid(CharOfKey(keyCode)));
+  FPendingNews = nullptr;  // a key that changed nothing says nothing
 }
 
 void TfrmSudoku::sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos) {
@@ -219,17 +224,20 @@ void TfrmSudoku::cbxControlloClick() {
   if (ui->sg1->isHidden()) return;
   ui->sg1->viewport()->update();
   ui->sg1->setFocus();
+  Announce(SpokenSetting(TSpokenSetting::ErrorMarking, FGame.ErrorMarking()));
   if (FGame.State() == GameState::gsPlaying) BuildContextMenu();
 }
 
 void TfrmSudoku::cbxHideTimerClick() {
   Process(FGame.ToggleTimer());
   FollowTimer();
+  Announce(SpokenSetting(TSpokenSetting::Clock, FGame.TimerHidden()));
 }
 
 void TfrmSudoku::cbxNoteClick() {
   Process(FGame.ToggleNotesMode());
   if (!ui->sg1->isHidden()) ui->sg1->setFocus();
+  Announce(SpokenSetting(TSpokenSetting::Notes, FGame.NotesMode()));
 }
 
 void TfrmSudoku::FollowTimer() {

@@ -21,6 +21,7 @@
 
 #include "Language.h"
 #include "PuzzleCatalogue.h"
+#include "SpokenTexts.h"
 #include "TActionButton.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
@@ -240,17 +241,24 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   // Kept before any message, so that a process ended while a box is open has lost nothing.
   if (outcome.storeGame) StoreGame();
   if (outcome.forgetGame) ForgetGame();
-  for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
+  if (!outcome.messages.empty()) SpeakPendingNews();
+  for (const TBilingual& message : outcome.messages)
+    ShowMessage(Tr(message), Tr(SpokenMessage(message)));
   if (outcome.focusGrid) FocusGrid();
   if (outcome.stateChanged) {
     ApplyState();
     ReportCellNames();
   }
+  SpeakPendingNews();
   if (outcome.generateCaption) ui->ActGenera->setText(Tr(*outcome.generateCaption));
 }
 
 void TfrmSudoku::ShowMessage(const QString& text) {
-  if (FServices.messages) FServices.messages->ShowMessage(this, text);
+  ShowMessage(text, QString::fromStdString(SpokenForm(text.toStdString())));
+}
+
+void TfrmSudoku::ShowMessage(const QString& text, const QString& spoken) {
+  if (FServices.messages) FServices.messages->ShowSpokenMessage(this, text, spoken);
 }
 
 void TfrmSudoku::FocusGrid() {

@@ -8,6 +8,7 @@
 
 #include "PuzzleSource.h"
 #include "Services.h"
+#include "TDrawGrid.h"
 #include "TsdGame.h"
 
 class QAction;
@@ -67,6 +68,7 @@ class TfrmSudoku : public QWidget {
   // Carries out what a model operation asks of the window.
   void Process(const TOutcome& outcome);
   void ShowMessage(const QString& text);
+  void ShowMessage(const QString& text, const QString& spoken);
   void FocusGrid();
 
   // ---- Grid view
@@ -141,6 +143,19 @@ class TfrmSudoku : public QWidget {
   // Tells a screen reader of every cell whose name changed since it read it: after an entry, a
   // new puzzle, another view, a quit, error marking switched.
   void ReportCellNames();
+  // What a screen reader says right after a key: the key's handler leaves its words as the pending
+  // news (a function, since they depend on what the model then holds), and Process says them once
+  // the grid has the focus again, or before the first message box, so that an entry is heard
+  // before the congratulation it brings.
+  void ExpectEntryNews(char typed);
+  void ExpectUndoNews(bool redo);
+  void ExpectViewNews();
+  void ExpectNewPuzzleNews();
+  void SpeakPendingNews();
+  void Announce(const TBilingual& news, TNewsWay way = TNewsWay::Insertion);
+  TBilingual SpokenCurrentCell() const;
+  std::function<TBilingual()> FPendingNews;
+  TNewsWay FPendingNewsWay = TNewsWay::Insertion;
 
   TServices FServices;
   TServiceClock FClock;

@@ -29,6 +29,11 @@ class Failure(Exception):
     pass
 
 
+class Skipped(Exception):
+    """What the test needs cannot run on this machine (not a fault of the game); the test exits
+    with ctest's skip code, 77."""
+
+
 def _prctl(option, value):
     libc = ctypes.CDLL(ctypes.util.find_library("c"), use_errno=True)
     libc.prctl(option, value, 0, 0, 0)
@@ -179,10 +184,14 @@ class AtspiSession:
         import pyatspi  # pylint: disable=import-outside-toplevel
         self.atspi = pyatspi
 
+        self.before_game()
         game_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.game = self._start("game", [self.binary], env=game_env)
         self.app = self.wait_until("the game on the accessibility bus", self._find_app, 20)
         self.focus_window()
+
+    def before_game(self):
+        """What a session needs running before the game starts (a screen reader); nothing here."""
 
     def focus_window(self):
         """Makes the game's main window the active one, as a window manager does on a click;
@@ -355,7 +364,7 @@ def check(condition, text):
         raise Failure(text)
 
 
-def run(scenario, deadline_seconds, tag="atspi"):
+def run(scenario, deadline_seconds, tag="atspi", session_class=AtspiSession):
     """The command line of a test script: `script PATH/TO/tessamond`. Runs scenario(session, log)
     in a fresh session within the deadline; 0 when it passes, 1 (logs kept) when it fails."""
     t0 = time.monotonic()
@@ -372,10 +381,13 @@ def run(scenario, deadline_seconds, tag="atspi"):
     signal.signal(signal.SIGTERM, on_signal)
     signal.signal(signal.SIGALRM, on_signal)
     signal.alarm(deadline_seconds)
-    session = AtspiSession(sys.argv[1], log=log)
+    session = session_class(sys.argv[1], log=log)
     try:
         with session:
             scenario(session, log)
+    except Skipped as reason:
+        print(f"{tag}: SKIPPED: {reason}")
+        return 77
     except Failure as error:
         print(f"{tag}: FAILED: {error}", file=sys.stderr)
         print(f"{tag}: logs kept in {session.keep_logs()}", file=sys.stderr)

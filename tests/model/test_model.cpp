@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "GameFixture.h"
+#include "Texts.h"
 
 namespace {
 
@@ -486,7 +487,9 @@ TEST(Game, HintNamesTheSolutionOfAnOpenCellOnly) {
   const TMove given = g.First(true);
   g.Game.SetCurrentCell(given.column, given.row);
   TOutcome out = g.Game.Hint();
-  EXPECT_TRUE(out.messages.empty());
+  // On a given the hint says why it has nothing to tell.
+  ASSERT_EQ(out.messages.size(), 1u);
+  EXPECT_EQ(out.messages[0], MessageText(TMessage::HintOnGiven));
   EXPECT_TRUE(out.focusGrid);
   const TMove open = g.First(false);
   const char answer = g.Solution(open);

@@ -35,7 +35,7 @@ QString NameOf(const TWindow& w, QPoint cell) {
   return Table(w)->tableInterface()->cellAt(cell.y(), cell.x())->text(QAccessible::Name);
 }
 QString Where(QPoint cell, bool italian = false) {
-  return QString(italian ? "Riga %1, colonna %2: " : "Row %1, column %2: ")
+  return QString(italian ? "Riga %1, colonna %2, " : "Row %1, column %2, ")
       .arg(cell.y() + 1)
       .arg(cell.x() + 1);
 }
@@ -159,17 +159,21 @@ class TestAccessibility : public QObject {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("larger");
     QTest::addColumn<QString>("smaller");
+    QTest::addColumn<QString>("grid9");  // the size choices name the grid, not the box
     QTest::newRow("English") << "EN"
                              << "Larger font and grid"
-                             << "Smaller font and grid";
+                             << "Smaller font and grid"
+                             << "9\u00d79 grid, 3\u00d73 boxes";
     QTest::newRow("Italian") << "IT"
                              << "Caratteri e griglia pi\u00f9 grandi"
-                             << "Caratteri e griglia pi\u00f9 piccoli";
+                             << "Caratteri e griglia pi\u00f9 piccoli"
+                             << "Griglia 9\u00d79, riquadri 3\u00d73";
   }
   void everyControlHasAName() {
     QFETCH(QString, language);
     QFETCH(QString, larger);
     QFETCH(QString, smaller);
+    QFETCH(QString, grid9);
     TWindow w;
     UILanguage = language;
     w.Form->ApplyLanguage();
@@ -180,8 +184,13 @@ class TestAccessibility : public QObject {
     const QMap<QString, QString> signs{{"+", larger}, {"-", smaller}};
     for (QAbstractButton* button : w.Form->findChildren<QAbstractButton*>()) {
       const QString caption = button->text().trimmed();
-      if (button->isVisibleTo(w.Form.get()))
+      if (!button->isVisibleTo(w.Form.get())) continue;
+      if (button->parentWidget() != w.Form->findChild<QWidget*>("cbg1"))
         QCOMPARE(nameOf(button), signs.value(caption, caption));
+      else if (caption == QLatin1String("3x3"))
+        QCOMPARE(nameOf(button), grid9);
+      else  // 16×16 and 25×25 the same way
+        QVERIFY2(nameOf(button).contains(QChar(0xd7)), qPrintable(nameOf(button)));
     }
     for (QGroupBox* group : w.Form->findChildren<QGroupBox*>())
       if (group->isVisibleTo(w.Form.get())) QCOMPARE(nameOf(group), group->title().trimmed());
