@@ -9,7 +9,9 @@
 namespace {
 
 constexpr std::string_view VersionPrefix = "Tessamond saved game ";
-constexpr std::string_view Version = "1";
+constexpr std::string_view Version = "2";
+// Saves of version 1 have no level and origin lines: a catalogue puzzle of level E.
+constexpr std::string_view FirstVersion = "1";
 constexpr char OpenCell = '.';
 
 std::string Decimal(std::int64_t value) {
@@ -120,6 +122,8 @@ std::string WriteSavedGame(const TSavedGame& game) {
       if (game.notes[cell] & (TNotes{1} << k)) text += symbols[k];
   }
   text += '\n';
+  text.append("level ").append(1, game.level).append("\n");
+  text.append("origin ").append(game.ownPuzzle ? "own" : "catalogue").append("\n");
   return text;
 }
 
@@ -132,7 +136,8 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   const std::string_view first = lines.Next();
   if (first.substr(0, VersionPrefix.size()) != VersionPrefix)
     return Refuse("non \u00e8 una partita di Tessamond", "not a Tessamond game");
-  if (first.substr(VersionPrefix.size()) != Version)
+  const std::string_view version = first.substr(VersionPrefix.size());
+  if (version != Version && version != FirstVersion)
     return Refuse("di un'altra versione", "from another version");
 
   // The next line must be the field `key`; its value goes to `value`.
@@ -214,9 +219,18 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
     next = k + 1;
   }
 
+  if (version == Version) {
+    if (auto refused = expect("level")) return *refused;
+    if (value.size() != 1 || std::string_view("EMA-").find(value[0]) == std::string_view::npos)
+      return invalid();
+    game.level = value[0];
+    if (auto refused = expect("origin")) return *refused;
+    if (value != "own" && value != "catalogue") return invalid();
+    game.ownPuzzle = value == "own";
+  }
   if (!lines.AtEnd()) {
     lines.Next();
-    return RefuseAt(lines.Number(), "altro dopo le note", "more after the notes");
+    return RefuseAt(lines.Number(), "altro dopo l'ultima riga", "more after the last line");
   }
   return {std::move(game), {}};
 }

@@ -18,7 +18,10 @@ using TNotes = std::uint32_t;
 // and with nothing before, between or after the lines (S = N·N; "symbol" means a character of the
 // symbol set of box size N, upper case as the set has it):
 //
-//   Tessamond saved game 1   the version line; any other number is another version's save
+//   Tessamond saved game 2   the version line; a save of version 1 is read as well (it lacks
+//                            the level and origin lines: a catalogue puzzle of level E, and is
+//                            written back as version 2); any other number is another version's
+//                            save
 //   box N                    3, 4 or 5
 //   elapsed-ms T             how long the game had run, in milliseconds: decimal digits without
 //                            leading zeros, at most MaxElapsedMs
@@ -32,9 +35,11 @@ using TNotes = std::uint32_t;
 //   notes C,C,...,C          S·S fields separated by ",", one per cell row by row: the symbols
 //                            noted in the cell, in the order of the set and without repeats; empty
 //                            for none, and always empty on a given
+//   level L                  the puzzle's level: E, M or A, or "-" past them (an own puzzle)
+//   origin O                 "catalogue" or "own": a puzzle the player brought
 //
-// The loader accepts exactly what the writer produces for some game, so an accepted game written
-// again gives the very same bytes.
+// The loader accepts exactly what the writer produces for some game (and the version-1 saves), so
+// an accepted game of this version written again gives the very same bytes.
 inline constexpr std::size_t MaxSavedGameBytes = 64 * 1024;
 inline constexpr std::int64_t MaxElapsedMs = 100LL * 366 * 24 * 3600 * 1000;  // a century
 
@@ -43,6 +48,8 @@ struct TSavedGame {
   std::int64_t elapsedMs = 0;
   bool errorMarking = false;
   bool notesMode = false;
+  char level = 'E';
+  bool ownPuzzle = false;
   std::string puzzle;         // S·S characters, "." for an open cell
   std::string solution;       // S·S symbols
   std::string player;         // S·S characters, "." for an empty cell

@@ -140,6 +140,11 @@ void TsdGame::SetState(GameState state) {
 
 TStateView TsdGame::StateView() const {
   TStateView view;
+  // Typing a puzzle in: only its grid, its menu, help and error marking.
+  if (FTypingIn) {
+    view.contextMenu = true;
+    return view;
+  }
   view.generate = !GameRunning();
   if (FGameState == gsEmpty) return view;
   view.play = view.toggleView = view.print = true;
@@ -147,6 +152,7 @@ TStateView TsdGame::StateView() const {
   view.contextMenu = true;
   view.playCaption = GameRunning() ? QuitCaption : PlayCaption;
   view.toggleCaption = ShowsPlayerGrid(FGameState) ? ShowSolution : ShowGame;
+  view.levelCaption = LevelCaption();
   return view;
 }
 
@@ -155,6 +161,16 @@ std::vector<TMenuItem> TsdGame::ContextMenu() const {
   const TStateView view = StateView();
   if (!view.contextMenu) return {};
   std::vector<TMenuItem> items;
+  if (FTypingIn) {
+    items.push_back({TKind::Enter, {"Cancella ", "Delete "}, ' '});
+    for (const char symbol : Symbols()) items.push_back({TKind::Enter, Same({symbol}), symbol});
+    items.push_back({TKind::Command,
+                     {"Usa questo sudoku [Invio]", "Use this puzzle [Enter]"},
+                     0,
+                     TCommand::ConfirmTypeIn});
+    items.push_back({TKind::Command, {"Annulla [Esc]", "Cancel [Esc]"}, 0, TCommand::CancelTypeIn});
+    return items;
+  }
   if (FGameState == gsPlaying) {
     items.push_back({TKind::Enter, {"Cancella ", "Delete "}, ' '});
     for (const char symbol : Symbols()) items.push_back({TKind::Enter, Same({symbol}), symbol});
@@ -168,12 +184,25 @@ std::vector<TMenuItem> TsdGame::ContextMenu() const {
   // Outside a game the view item keeps the blanks around its caption.
   items.push_back(
       {TKind::ToggleView, GameRunning() ? Trimmed(*view.toggleCaption) : *view.toggleCaption, 0});
+  if (!GameRunning()) {
+    items.push_back({TKind::Command, {"Incolla sudoku", "Paste puzzle"}, 0, TCommand::Paste});
+    items.push_back({TKind::Command, {"Apri sudoku...", "Open puzzle..."}, 0, TCommand::Open});
+    items.push_back(
+        {TKind::Command, {"Scrivi un sudoku", "Type in a puzzle"}, 0, TCommand::TypeIn});
+    items.push_back({TKind::Command, {"Copia sudoku", "Copy puzzle"}, 0, TCommand::Copy});
+  }
   return items;
 }
 
 TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
   TCellView cell;
   if (row < 0 || column < 0 || row >= MaxSide || column >= MaxSide) return cell;
+  if (FTypingIn) {
+    cell.symbol = FPlayGrid[row][column];
+    cell.given = cell.symbol != ' ';
+    cell.conflict = FErrorMarking && TypedRepeat(row, column);
+    return cell;
+  }
   cell.given = FGivenGrid[row][column] != ' ';
   if (!ShowsPlayerGrid(FGameState)) {
     cell.symbol = FSolutionGrid[row][column];
@@ -223,6 +252,28 @@ std::optional<TCommand> TsdGame::UndoRedoKey(bool shift) const {
   return shift ? TCommand::Redo : TCommand::Undo;
 }
 
+std::optional<TCommand> TsdGame::ControlKey(char letter) const {
+  switch (letter) {
+    case 'V':
+      if (TakesOwnPuzzle()) return TCommand::Paste;
+      return std::nullopt;
+    case 'O':
+      if (TakesOwnPuzzle()) return TCommand::Open;
+      return std::nullopt;
+    case 'T':
+      if (TakesOwnPuzzle()) return TCommand::TypeIn;
+      return std::nullopt;
+    case 'C':
+      // Where C is a symbol, the key enters it, Ctrl held or not.
+      if ((FGameState == gsPlaying || FTypingIn) && Symbols().find('C') != std::string_view::npos)
+        return std::nullopt;
+      if (PuzzleLine().empty()) return std::nullopt;
+      return TCommand::Copy;
+    default:
+      return std::nullopt;
+  }
+}
+
 int TsdGame::HelpPage() const {
   if (FGameState == gsEmpty) return 0;
   return GameRunning() ? 2 : 1;
@@ -249,6 +300,7 @@ TBilingual TsdGame::StoreFailedMessage() {
 
 TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
   TOutcome outcome;
+  if (FTypingIn) return outcome;
   bool ok = false;
   for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt)
     ok = NewPuzzle(sizeIndex, levelIndex, outcome);
@@ -318,6 +370,8 @@ bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcom
     FBoard->GetPuzzleGrid(FGivenGrid);
     FBoard->GetSolutionGrid(FSolutionGrid);
     ForgetPlayerWork();
+    FLevel = level;
+    FOrigin = TPuzzleOrigin::Catalogue;
     outcome.focusGrid = true;
     SetState(gsPuzzleView);
   } else {
@@ -540,6 +594,7 @@ void TsdGame::CheckCompletionInto(TOutcome& outcome) const {
 
 TOutcome TsdGame::KeyOnGrid(char ch) {
   const bool unmarked = ClearMarks();
+  if (FTypingIn) return TypeInSymbol(ch);
   switch (FGameState) {
     case gsPlaying: {
       TOutcome outcome = ch != '\0' ? EnterSymbol(ch) : TOutcome{};
@@ -557,13 +612,14 @@ TOutcome TsdGame::KeyOnGrid(char ch) {
 }
 
 TOutcome TsdGame::MenuEntry(char ch) {
+  if (FTypingIn) return TypeInSymbol(ch);
   return EnterSymbol(ch);
 }
 
 bool TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
   // A click: the marks go (they exist only during a game, where the window repaints after it).
   ClearMarks();
-  if (FGameState != gsPlaying) return false;
+  if (FGameState != gsPlaying && !FTypingIn) return false;
   SetCurrentCell(column, row);
   return true;
 }
@@ -623,6 +679,8 @@ std::string TsdGame::SaveText() const {
   saved.elapsedMs = std::clamp<std::int64_t>(FClock.NowMs() - FStartTime, 0, MaxElapsedMs);
   saved.errorMarking = FErrorMarking;
   saved.notesMode = FNotesMode;
+  saved.level = FLevel;
+  saved.ownPuzzle = FOrigin == TPuzzleOrigin::Own;
   const auto open = [](char ch) { return ch == ' ' ? '.' : ch; };
   for (std::int32_t row = 0; row < side; ++row) {
     for (std::int32_t column = 0; column < side; ++column) {
@@ -641,7 +699,7 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   const auto side = static_cast<std::int32_t>(symbols.size());
   const auto cells = static_cast<std::size_t>(side * side);
   // Only what the loader accepted comes here; anything else is left alone.
-  if (GameRunning() || side == 0 || saved.puzzle.size() != cells ||
+  if (GameRunning() || FTypingIn || side == 0 || saved.puzzle.size() != cells ||
       saved.solution.size() != cells || saved.player.size() != cells || saved.notes.size() != cells)
     return outcome;
 
@@ -675,6 +733,8 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   }
   FErrorMarking = saved.errorMarking;
   FNotesMode = saved.notesMode;
+  FLevel = saved.level;
+  FOrigin = saved.ownPuzzle ? TPuzzleOrigin::Own : TPuzzleOrigin::Catalogue;
   SetState(gsPlaying);
   FStartTime = FClock.NowMs() - saved.elapsedMs;
   outcome.repaint = true;

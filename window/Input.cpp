@@ -93,12 +93,17 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
     RunCommand(*command);
     return true;
   }
+  if (std::optional<TCommand> command = OwnPuzzleKey(keyCode, held)) {
+    if (!autoRepeat) RunCommand(*command);
+    return true;
+  }
   if (modifiers & BlockingModifiers) return false;
   if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F10) return false;
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;
   // A held key repeats; a key that opens a window or a box (the browser, the print dialog, the
-  // hint, the explanation, the quit question) acts once per press, and its repeats are taken without effect.
+  // hint, the explanation, the quit question) acts once per press, and its repeats are taken
+  // without effect.
   if (autoRepeat && OpensAWindow(*command)) return true;
   RunCommand(*command);
   return true;
@@ -141,6 +146,24 @@ void TfrmSudoku::RunCommand(TCommand command) {
       break;
     case TCommand::Redo:
       Process(FGame.Redo());
+      break;
+    case TCommand::Paste:
+      PastePuzzle();
+      break;
+    case TCommand::Open:
+      OpenPuzzle();
+      break;
+    case TCommand::TypeIn:
+      Process(FGame.BeginTypeIn(ui->cbg1->ItemIndex()));
+      break;
+    case TCommand::Copy:
+      CopyPuzzle();
+      break;
+    case TCommand::ConfirmTypeIn:
+      Process(FGame.ConfirmTypeIn());
+      break;
+    case TCommand::CancelTypeIn:
+      Process(FGame.CancelTypeIn());
       break;
   }
 }
@@ -194,6 +217,12 @@ void TfrmSudoku::BuildContextMenu() {
       case TMenuItem::TKind::ToggleView:
         AddActionItem(popm1, caption, ui->ActToggleView);
         break;
+      case TMenuItem::TKind::Command: {
+        const TCommand command = entry.command;
+        connect(popm1->addAction(caption), &QAction::triggered, this,
+                [this, command] { RunCommand(command); });
+        break;
+      }
     }
   }
 }

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         TDamage{"cut", [](std::string& t) { t.resize(t.size() - 7); }, "truncated"},
         TDamage{"cut at a line", [](std::string& t) { t.resize(t.find("solution")); }, "truncated"},
         TDamage{"huge", [](std::string& t) { t.append(MaxSavedGameBytes, '\n'); }, "too large"},
-        TDamage{"version", Set(0, "Tessamond saved game 2"), "from another version"},
+        TDamage{"version", Set(0, "Tessamond saved game 3"), "from another version"},
         TDamage{"crlf", Line(0, [](std::string& l) { l += '\r'; }), "from another version"},
         TDamage{"foreign", Set(0, "[Sudoku]"), "not a Tessamond game"},
         TDamage{"key", Set(1, "size 3"), "line 2: \"box\" expected"},
@@ -156,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         TDamage{"notes out of order", Notes(false, "21"),
                 "line 9: notes out of order or no symbols"},
         TDamage{"repeated note", Notes(false, "11"), "line 9: notes out of order or no symbols"},
-        TDamage{"more", [](std::string& t) { t += "notes ,\n"; }, "line 10: more after the notes"}),
+        TDamage{"more", [](std::string& t) { t += "notes ,\n"; },
+                "line 12: more after the last line"}),
     [](const auto& info) {
       std::string name = info.param.name;
       for (char& ch : name)

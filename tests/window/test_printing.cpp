@@ -361,8 +361,8 @@ class PrintingTest : public QObject {
 
     TPdfPage page;
     const QSize content = w.Grid()->ContentSize();
-    const QRectF grid = page.InPoints(
-        LayOutPage(page.printer, page.Size(), content, boxSize).boxes.grid);
+    const QRectF grid =
+        page.InPoints(LayOutPage(page.printer, page.Size(), content, boxSize).boxes.grid);
     const double dpi = 4 * content.width() * 72.0 / grid.width();
     const QPoint at = (grid.topLeft() * dpi / 72).toPoint();
     Run("pdftoppm",
@@ -439,8 +439,10 @@ class PrintingTest : public QObject {
     const QRectF header = inside(g.header);
     const QRectF rules = inside(g.rules);
     const QRectF grid = page.InPoints(g.grid);
-    const QString expected = QStringLiteral("Qualche attimo di relax offerto da ") +
-                             RulesLines(boxSize).join(' ');
+    // The level of the catalogue's first table, under the dedication.
+    const QString expected =
+        QStringLiteral("Qualche attimo di relax offerto da Livello: Semplice ") +
+        RulesLines(boxSize).join(' ');
     QStringList found;
     for (const auto& [text, box] : PdfWords(pdf)) {
       if (grid.contains(box.center())) continue;  // a symbol of the grid
