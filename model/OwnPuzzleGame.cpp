@@ -72,8 +72,9 @@ TOutcome TsdGame::BeginTypeIn(std::int32_t sizeIndex) {
   TOutcome outcome;
   if (!TakesOwnPuzzle() || sizeIndex < 0 || sizeIndex > 2) return outcome;
   const std::int32_t boxSize = 3 + sizeIndex;
-  FShownBefore = TShownBefore{std::move(FBoard), FBoxSize,   FPlayGrid, FGivenGrid, FSolutionGrid,
-                              FGameState,        FGridSetUp, FLevel,    FOrigin};
+  // The board stays as it is: nothing reads it while a puzzle is typed, and a cancel needs it.
+  FShownBefore = TShownBefore{FBoxSize,   FPlayGrid,  FGivenGrid, FSolutionGrid,
+                              FGameState, FGridSetUp, FLevel,     FOrigin};
   outcome.setUpGrid = true;
   outcome.resizeWindow = boxSize != FBoxSize;
   FBoxSize = boxSize;
@@ -104,7 +105,6 @@ TOutcome TsdGame::CancelTypeIn() {
   FShownBefore = TShownBefore{};
   outcome.setUpGrid = true;
   outcome.resizeWindow = before.boxSize != FBoxSize;
-  FBoard = std::move(before.board);
   FBoxSize = before.boxSize;
   FPlayGrid = before.play;
   FGivenGrid = before.given;

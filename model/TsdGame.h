@@ -365,7 +365,6 @@ class TsdGame {
   // While a puzzle is typed in: what was shown before, put back when the typing is cancelled.
   bool FTypingIn = false;
   struct TShownBefore {
-    std::unique_ptr<TsdBoard> board;
     std::int32_t boxSize = 3;
     TCharGrid play{};
     TCharGrid given{};

@@ -172,7 +172,7 @@ class TestKeptGame : public QObject {
   // A kept file that is damaged, of another version or of no real game is set aside, with one
   // line saying why, and the window starts as it does with nothing kept.
   void unreadableGameIsSetAside() {
-    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 2\n",
+    const QByteArray files[] = {"", "Tessamond saved game 2\nbox 3\n", "Tessamond saved game 3\n",
                                 QByteArray(70000, 'x')};
     const QString reasons[] = {"empty", "truncated", "from another version", "too large"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
