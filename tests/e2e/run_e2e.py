@@ -533,7 +533,7 @@ def kept_game(binary, url_log):
     if code != 0:
         fail(f"the game ended with exit code {code}")
     with open(SAVED, encoding="ascii") as f:
-        if f.readline() != "Tessamond saved game 1\n":
+        if f.readline() != "Tessamond saved game 2\n":
             fail("the kept game has no version line")
 
     STEP = "resuming at the next start"
