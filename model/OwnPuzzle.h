@@ -8,10 +8,8 @@
 #include <string_view>
 
 #include "Bilingual.h"
+#include "GameParams.h"
 #include "Grader.h"
-
-// Where the puzzle of a game came from.
-enum class TPuzzleOrigin : std::uint8_t { Catalogue, Own };
 
 // The letter of a level past the catalogue's three (a puzzle the ladder cannot finish).
 inline constexpr char BeyondLevel = '-';

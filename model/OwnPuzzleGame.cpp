@@ -39,14 +39,15 @@ TOutcome TsdGame::InstallOwnPuzzle(const TPuzzleCheck& check) {
   FBoard = std::move(board);
   FBoxSize = check.boxSize;
   FGridSetUp = true;
-  FBoard->GetPuzzleGrid(FPlayGrid);
-  FBoard->GetPuzzleGrid(FGivenGrid);
-  FBoard->GetSolutionGrid(FSolutionGrid);
+  FBoard->GetPuzzleGrid(FData.play);
+  FBoard->GetPuzzleGrid(FData.given);
+  FBoard->GetSolutionGrid(FData.solution);
   ForgetPlayerWork();
-  FCurrentColumn = 0;
-  FCurrentRow = 0;
+  FView.currentColumn = 0;
+  FView.currentRow = 0;
   FLevel = check.level;
   FOrigin = TPuzzleOrigin::Own;
+  FParams.source = TPuzzleOrigin::Own;
   FTypingIn = false;
   FShownBefore = TShownBefore{};
   SetState(gsPuzzleView);
@@ -59,7 +60,7 @@ TOutcome TsdGame::InstallOwnPuzzle(const TPuzzleCheck& check) {
 
 std::string TsdGame::PuzzleLine() const {
   if (!FTypingIn && (FGameState == gsEmpty || !FBoard)) return {};
-  const TCharGrid& grid = FTypingIn ? FPlayGrid : FGivenGrid;
+  const TCharGrid& grid = FTypingIn ? FData.play : FData.given;
   std::string line;
   const std::int32_t side = Side();
   for (std::int32_t row = 0; row < side; ++row)
@@ -73,17 +74,17 @@ TOutcome TsdGame::BeginTypeIn(std::int32_t sizeIndex) {
   if (!TakesOwnPuzzle() || sizeIndex < 0 || sizeIndex > 2) return outcome;
   const std::int32_t boxSize = 3 + sizeIndex;
   // The board stays as it is: nothing reads it while a puzzle is typed, and a cancel needs it.
-  FShownBefore = TShownBefore{FBoxSize,   FPlayGrid,  FGivenGrid, FSolutionGrid,
-                              FGameState, FGridSetUp, FLevel,     FOrigin};
+  FShownBefore = TShownBefore{FBoxSize,   FData.play, FData.given, FData.solution,
+                              FGameState, FGridSetUp, FLevel,      FOrigin};
   outcome.setUpGrid = true;
   outcome.resizeWindow = boxSize != FBoxSize;
   FBoxSize = boxSize;
   FGridSetUp = true;
-  for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
+  for (TCharGrid* grid : {&FData.play, &FData.given, &FData.solution})
     for (auto& row : *grid) row.fill(' ');
   ForgetPlayerWork();
-  FCurrentColumn = 0;
-  FCurrentRow = 0;
+  FView.currentColumn = 0;
+  FView.currentRow = 0;
   FTypingIn = true;
   SetState(gsEmpty);
   outcome.repaint = true;
@@ -106,15 +107,15 @@ TOutcome TsdGame::CancelTypeIn() {
   outcome.setUpGrid = true;
   outcome.resizeWindow = before.boxSize != FBoxSize;
   FBoxSize = before.boxSize;
-  FPlayGrid = before.play;
-  FGivenGrid = before.given;
-  FSolutionGrid = before.solution;
+  FData.play = before.play;
+  FData.given = before.given;
+  FData.solution = before.solution;
   FGridSetUp = before.gridSetUp;
   FLevel = before.level;
   FOrigin = before.origin;
   FTypingIn = false;
-  FCurrentColumn = 0;
-  FCurrentRow = 0;
+  FView.currentColumn = 0;
+  FView.currentRow = 0;
   SetState(before.state);
   outcome.repaint = true;
   outcome.focusGrid = true;
@@ -126,11 +127,11 @@ TOutcome TsdGame::TypeInSymbol(char ch) {
   TOutcome outcome;
   if (!FTypingIn || ch == '\0') return outcome;
   if (ch != ' ' && Symbols().find(ch) == std::string_view::npos) return outcome;
-  FPlayGrid[FCurrentRow][FCurrentColumn] = ch;
+  FData.play[FView.currentRow][FView.currentColumn] = ch;
   // A given typed, the next cell follows, as on paper; a cleared cell stays current.
   if (ch != ' ') {
     const std::int32_t side = Side();
-    const std::int32_t next = FCurrentRow * side + FCurrentColumn + 1;
+    const std::int32_t next = FView.currentRow * side + FView.currentColumn + 1;
     if (next < side * side) SetCurrentCell(next % side, next / side);
   }
   outcome.repaint = true;
@@ -138,15 +139,15 @@ TOutcome TsdGame::TypeInSymbol(char ch) {
 }
 
 bool TsdGame::TypedRepeat(std::int32_t row, std::int32_t column) const {
-  const char ch = FPlayGrid[row][column];
+  const char ch = FData.play[row][column];
   if (ch == ' ') return false;
   const std::int32_t side = Side();
   for (std::int32_t k = 0; k < side; ++k) {
-    if (k != column && FPlayGrid[row][k] == ch) return true;
-    if (k != row && FPlayGrid[k][column] == ch) return true;
+    if (k != column && FData.play[row][k] == ch) return true;
+    if (k != row && FData.play[k][column] == ch) return true;
     const std::int32_t r = row / FBoxSize * FBoxSize + k / FBoxSize;
     const std::int32_t c = column / FBoxSize * FBoxSize + k % FBoxSize;
-    if ((r != row || c != column) && FPlayGrid[r][c] == ch) return true;
+    if ((r != row || c != column) && FData.play[r][c] == ch) return true;
   }
   return false;
 }

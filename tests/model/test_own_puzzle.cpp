@@ -175,7 +175,7 @@ TEST(OwnPuzzle, IsShownCopiedPlayedKeptAndResumedAsItWasGiven) {
   EXPECT_EQ(g.Game.PuzzleLine(), euler);  // a game in play copies its givens
   const TSavedGameRead read = ReadSavedGame(g.Game.SaveText());
   ASSERT_TRUE(read.game) << read.reason.english;
-  EXPECT_TRUE(read.game->ownPuzzle);
+  EXPECT_EQ(read.game->source, TPuzzleOrigin::Own);
 
   TGame later;
   later.Game.Resume(*read.game);

@@ -223,7 +223,7 @@ class PrintingTest : public QObject {
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key(SymbolsOfBoxSize(boxSize)[0]));
     const TCharGrid before = w.Game().PlayGrid();
-    const std::int64_t start = w.Game().StartTime();
+    const std::int64_t elapsed = w.Game().ElapsedMs();
 
     w.Fakes.PrintDialog.OutputFile = dir.filePath(QStringLiteral("page.pdf"));
     w.Press(Qt::Key_F7);
@@ -243,7 +243,7 @@ class PrintingTest : public QObject {
     }
     QCOMPARE(w.Game().State(), gsPlaying);
     QVERIFY(w.Game().PlayGrid() == before);
-    QCOMPARE(w.Game().StartTime(), start);
+    QCOMPARE(w.Game().ElapsedMs(), elapsed);
     QVERIFY(w.Grid()->hasFocus());
   }
 
@@ -343,7 +343,7 @@ class PrintingTest : public QObject {
     }
     w.Form->SetWaterMark([&mark] { return mark; });
     w.Reach(gsPlaying, boxSize);
-    w.Find<QCheckBox>("cbxControllo")->setChecked(true);
+    w.Press(Qt::Key_F8);  // error marking on
     const QPoint open = w.FirstCell(false);
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Press(Qt::Key(w.Game().PlayGrid()[open.y()][(open.x() + 1) % (boxSize * boxSize)]));
