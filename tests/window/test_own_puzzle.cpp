@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "Language.h"
@@ -77,13 +78,14 @@ class TestOwnPuzzle : public QObject {
     QTest::addColumn<QByteArray>("clipboard");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty clipboard") << QByteArray() << QString()
-                                     << QStringLiteral("The clipboard holds no text to paste.");
+    QTest::newRow("empty clipboard")
+        << QByteArray() << QString() << QStringLiteral("The clipboard holds no text to paste.");
     QTest::newRow("several solutions")
         << QByteArray(256, '.') << QString()
         << QStringLiteral("This puzzle has more than one solution; add givens");
     QTest::newRow("file missing") << QByteArray() << SamplePath("missing.sdk")
-                                  << QStringLiteral("The file \u201cmissing.sdk\u201d cannot be read.");
+                                  << QStringLiteral(
+                                         "The file \u201cmissing.sdk\u201d cannot be read.");
     QTest::newRow("a folder") << QByteArray() << QStringLiteral(TSD_PUZZLE_SAMPLES)
                               << QStringLiteral("The file \u201cpuzzles\u201d cannot be read.");
   }
@@ -123,6 +125,31 @@ class TestOwnPuzzle : public QObject {
     QCOMPARE(w.Game().BoxSize(), boxSize);
     QCOMPARE(w.Grid()->ColCount(), boxSize * boxSize);
     QCOMPARE(w.Game().Origin(), TPuzzleOrigin::Own);
+  }
+
+  // A 25×25 puzzle whose check takes seconds (one given of a catalogue entry changed, so the
+  // search must try far more): its progress shows, and Cancel ends it with the window as it was.
+  void longCheckShowsProgressAndCancels() {
+    TWindow w;
+    w.Reach(gsPuzzleView);
+    const TCharGrid given = w.Game().GivenGrid();
+    w.ChosenFile = SamplePath("25x25-slow.txt");
+    w.Press(Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(w.Form->CheckingPuzzle());
+    QProgressDialog* progress = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (progress = w.Form->findChild<QProgressDialog*>(QStringLiteral("dlgCheckProgress"))) &&
+            progress->isVisible(),
+        20'000);
+    // The window still paints while the check runs.
+    w.Grid()->viewport()->repaint();
+    auto* cancel = progress->findChild<QPushButton*>();
+    QVERIFY(cancel);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QVERIFY(CheckEnds(w));
+    QVERIFY2(w.Messages().isEmpty(), qPrintable(w.Messages().join('|')));
+    QCOMPARE(w.Game().State(), gsPuzzleView);
+    QVERIFY(w.Game().GivenGrid() == given);
   }
 
   void typedPuzzleIsCheckedAndEscapePutsBackTheShownOne() {
