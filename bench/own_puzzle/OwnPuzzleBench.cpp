@@ -119,6 +119,19 @@ void BM_Thinned25x25(benchmark::State& state) {
 }
 BENCHMARK(BM_Thinned25x25)->Arg(230)->Arg(215)->Unit(benchmark::kMillisecond);
 
+// The level-A 25×25 entry 0 with its given at row 9, column 23 made a J: it repeats nothing, but
+// the puzzle then has several solutions, found only after a long search. The case a player's
+// progress box and Cancel are for (the window test opens the same puzzle).
+void BM_LongSearch25x25(benchmark::State& state) {
+  std::string puzzle;
+  std::string solution;
+  GetStoredPuzzle(5, 'A', 0, puzzle, solution);
+  std::replace(puzzle.begin(), puzzle.end(), '?', '.');
+  puzzle[222] = 'J';
+  Check(state, puzzle);
+}
+BENCHMARK(BM_LongSearch25x25)->Unit(benchmark::kMillisecond);
+
 // A 25×25 grid with no givens: many solutions, told after the second one is found.
 void BM_Empty25x25(benchmark::State& state) {
   Check(state, std::string(625, '.'));
