@@ -92,7 +92,7 @@ def scenario(binary):
         e2e.fail("the game did not end cleanly")
     with open(e2e.SAVED, encoding="ascii") as f:
         kept = f.read()
-    if "origin own\n" not in kept or f"puzzle {PASTED}\n" not in kept:
+    if "source own\n" not in kept or f"puzzle {PASTED}\n" not in kept:
         e2e.fail("the kept game does not hold the pasted puzzle itself")
 
     e2e.STEP = "resuming at the next start"
