@@ -23,6 +23,11 @@ bool ShowsPlayerGrid(GameState state) {
 
 TStateView TsdGame::StateView() const {
   TStateView view;
+  // Typing a puzzle in: only its grid, its menu, help and error marking.
+  if (FTypingIn) {
+    view.contextMenu = true;
+    return view;
+  }
   view.generate = !GameRunning();
   if (FGameState == gsEmpty) return view;
   view.play = view.toggleView = view.print = true;
@@ -31,6 +36,7 @@ TStateView TsdGame::StateView() const {
   view.playCaption = CaptionText(GameRunning() ? TCaption::Quit : TCaption::Play);
   view.toggleCaption =
       CaptionText(ShowsPlayerGrid(FGameState) ? TCaption::ShowSolution : TCaption::ShowGame);
+  view.levelCaption = LevelCaption();
   return view;
 }
 
@@ -39,6 +45,16 @@ std::vector<TMenuItem> TsdGame::ContextMenu() const {
   const TStateView view = StateView();
   if (!view.contextMenu) return {};
   std::vector<TMenuItem> items;
+  if (FTypingIn) {
+    items.push_back({TKind::Enter, CaptionText(TCaption::MenuDelete), ' '});
+    for (const char symbol : Symbols()) items.push_back({TKind::Enter, SameText({symbol}), symbol});
+    items.push_back({TKind::Command,
+                     {"Usa questo sudoku [Invio]", "Use this puzzle [Enter]"},
+                     0,
+                     TCommand::ConfirmTypeIn});
+    items.push_back({TKind::Command, {"Annulla [Esc]", "Cancel [Esc]"}, 0, TCommand::CancelTypeIn});
+    return items;
+  }
   if (FGameState == gsPlaying) {
     items.push_back({TKind::Enter, CaptionText(TCaption::MenuDelete), ' '});
     for (const char symbol : Symbols()) items.push_back({TKind::Enter, SameText({symbol}), symbol});
@@ -51,12 +67,25 @@ std::vector<TMenuItem> TsdGame::ContextMenu() const {
   // Outside a game the view item keeps the blanks around its caption.
   items.push_back(
       {TKind::ToggleView, GameRunning() ? Trimmed(*view.toggleCaption) : *view.toggleCaption, 0});
+  if (!GameRunning()) {
+    items.push_back({TKind::Command, {"Incolla sudoku", "Paste puzzle"}, 0, TCommand::Paste});
+    items.push_back({TKind::Command, {"Apri sudoku...", "Open puzzle..."}, 0, TCommand::Open});
+    items.push_back(
+        {TKind::Command, {"Scrivi un sudoku", "Type in a puzzle"}, 0, TCommand::TypeIn});
+    items.push_back({TKind::Command, {"Copia sudoku", "Copy puzzle"}, 0, TCommand::Copy});
+  }
   return items;
 }
 
 TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
   TCellView cell;
   if (row < 0 || column < 0 || row >= MaxSide || column >= MaxSide) return cell;
+  if (FTypingIn) {
+    cell.symbol = FData.play[row][column];
+    cell.given = cell.symbol != ' ';
+    cell.conflict = FView.errorMarking && TypedRepeat(row, column);
+    return cell;
+  }
   cell.given = FData.given[row][column] != ' ';
   if (!ShowsPlayerGrid(FGameState)) {
     cell.symbol = FData.solution[row][column];
@@ -105,6 +134,28 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
 std::optional<TCommand> TsdGame::UndoRedoKey(bool shift) const {
   if (FGameState != gsPlaying) return std::nullopt;
   return shift ? TCommand::Redo : TCommand::Undo;
+}
+
+std::optional<TCommand> TsdGame::ControlKey(char letter) const {
+  switch (letter) {
+    case 'V':
+      if (TakesOwnPuzzle()) return TCommand::Paste;
+      return std::nullopt;
+    case 'O':
+      if (TakesOwnPuzzle()) return TCommand::Open;
+      return std::nullopt;
+    case 'T':
+      if (TakesOwnPuzzle()) return TCommand::TypeIn;
+      return std::nullopt;
+    case 'C':
+      // Where C is a symbol, the key enters it, Ctrl held or not.
+      if ((FGameState == gsPlaying || FTypingIn) && Symbols().find('C') != std::string_view::npos)
+        return std::nullopt;
+      if (PuzzleLine().empty()) return std::nullopt;
+      return TCommand::Copy;
+    default:
+      return std::nullopt;
+  }
 }
 
 int TsdGame::HelpPage() const {

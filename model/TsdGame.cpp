@@ -163,6 +163,7 @@ TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
 
 TOutcome TsdGame::Generate() {
   TOutcome outcome;
+  if (FTypingIn) return outcome;
   if (GameRunning()) {
     // Only F10 on a finished game comes here: the player is told what to do first.
     outcome.messages.push_back(MessageText(TMessage::FinishedGenerate));
@@ -176,6 +177,8 @@ TOutcome TsdGame::Generate() {
     return outcome;
   }
   FParams.source = TPuzzleOrigin::Catalogue;
+  FLevel = FParams.level;
+  FOrigin = TPuzzleOrigin::Catalogue;
   outcome.generateCaption = CaptionText(TCaption::Regenerate);
   return outcome;
 }
@@ -349,6 +352,7 @@ TOutcome TsdGame::Step(const TStep& step, bool forward) {
 
 TOutcome TsdGame::KeyOnGrid(char ch) {
   const bool unmarked = ClearMarks().repaint;
+  if (FTypingIn) return TypeInSymbol(ch);
   switch (FGameState) {
     case gsPlaying: {
       TOutcome outcome = ch != '\0' ? EnterSymbol(ch) : TOutcome{};
@@ -366,13 +370,14 @@ TOutcome TsdGame::KeyOnGrid(char ch) {
 }
 
 TOutcome TsdGame::MenuEntry(char ch) {
+  if (FTypingIn) return TypeInSymbol(ch);
   return EnterSymbol(ch);
 }
 
 TOutcome TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
   // A click: the marks go (they exist only during a game, where the window repaints after it).
   TOutcome outcome = ClearMarks();
-  if (FGameState != gsPlaying) return outcome;
+  if (FGameState != gsPlaying && !FTypingIn) return outcome;
   SetCurrentCell(column, row);
   outcome.repaint = true;
   return outcome;
@@ -386,8 +391,9 @@ std::string TsdGame::SaveText() const {
   const TNotes allSymbols = (TNotes{1} << side) - 1;  // 25 bits at most
   TSavedGame saved;
   saved.boxSize = FBoxSize;
-  saved.level = FParams.level;
-  saved.source = FParams.source;
+  // The shown puzzle's own level and origin: the parameters may already name the next Generate's.
+  saved.level = FLevel == BeyondLevel ? '\0' : FLevel;
+  saved.source = FOrigin;
   saved.elapsedMs = std::clamp<std::int64_t>(ElapsedMs(), 0, MaxElapsedMs);
   saved.errorMarking = FView.errorMarking;
   saved.notesMode = FView.notesMode;
@@ -425,7 +431,7 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   const auto side = static_cast<std::int32_t>(symbols.size());
   const auto cells = static_cast<std::size_t>(side * side);
   // Only what the loader accepted comes here; anything else is left alone.
-  if (GameRunning() || side == 0 || saved.puzzle.size() != cells ||
+  if (GameRunning() || FTypingIn || side == 0 || saved.puzzle.size() != cells ||
       saved.solution.size() != cells || saved.player.size() != cells ||
       saved.notes.size() != cells || saved.startPlayer.size() != cells ||
       saved.startNotes.size() != cells || saved.done > saved.moves.size())
@@ -441,6 +447,10 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   FBoard = std::make_unique<TsdBoard>(saved.boxSize, symbols, saved.puzzle, saved.solution);
   FBoxSize = saved.boxSize;
   FParams = {saved.boxSize, saved.level, saved.source};
+  FLevel = saved.level == '\0' ? BeyondLevel : saved.level;
+  FOrigin = saved.source;
+  // An own puzzle past the levels leaves the next Generate a level to draw from.
+  if (FParams.level == '\0') FParams.level = LevelLetters[0];
   ForgetPlayerWork();
   FView.currentColumn = 0;
   FView.currentRow = 0;

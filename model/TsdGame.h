@@ -14,6 +14,7 @@
 #include "GameClock.h"
 #include "GameParams.h"
 #include "GameState.h"
+#include "OwnPuzzle.h"
 #include "PlayerView.h"
 #include "PuzzleSource.h"
 #include "SavedGame.h"
@@ -49,7 +50,8 @@ struct TOutcome {
   bool focusGrid = false;
   bool stateChanged = false;
   std::optional<TBilingual> generateCaption;
-  bool completed = false;  // an entry left the grid full and free of conflicts
+  bool completed = false;         // an entry left the grid full and free of conflicts
+  bool checkTypedPuzzle = false;  // the typed-in givens are to be checked (TypedPuzzle())
 };
 
 // What the window enables and shows in one state. Help is enabled in every state.
@@ -62,6 +64,7 @@ struct TStateView {
   bool explain = false;      // ActSpiega
   bool gamePanel = false;    // pnlGameOn: the clock, the two check boxes, hint and explain
   bool contextMenu = false;  // the grid's menu is built for the state and opens
+  std::optional<TBilingual> levelCaption;   // lblLivello; none: hidden
   std::optional<TBilingual> playCaption;    // btnPlay; none: it keeps its caption
   std::optional<TBilingual> toggleCaption;  // btnToggleView; none: it keeps its caption
 };
@@ -80,15 +83,23 @@ enum class TCommand {
   ToggleNotes,
   Undo,
   Redo,
+  // A puzzle of the player's own: pasted, opened from a file, typed in; the shown one copied.
+  Paste,
+  Open,
+  TypeIn,
+  Copy,
+  ConfirmTypeIn,
+  CancelTypeIn,
 };
 
 // An item of the grid's context menu. Enter items carry the symbol they enter (a space clears);
 // the others run a command.
 struct TMenuItem {
-  enum class TKind { Enter, Marking, Hint, Play, ToggleView };
+  enum class TKind { Enter, Marking, Hint, Play, ToggleView, Command };
   TKind kind = TKind::Enter;
   TBilingual caption;
   char symbol = 0;
+  TCommand command = TCommand::Help;  // for Command items
 };
 
 // What one cell of the grid shows.
@@ -175,11 +186,14 @@ class TsdGame {
   std::vector<TMenuItem> ContextMenu() const;
   TCellView CellView(std::int32_t row, std::int32_t column) const;
   // The current cell carries the selection mark (while the grid has the focus).
-  bool ShowsSelection() const { return FGameState == GameState::gsPlaying; }
+  bool ShowsSelection() const { return FGameState == GameState::gsPlaying || FTypingIn; }
   // The command of function key F<number>, when the key is taken in this state.
   std::optional<TCommand> FunctionKey(int number) const;
   // The command of Ctrl+Z (Undo) or, with Shift, Ctrl+Shift+Z (Redo), when taken in this state.
   std::optional<TCommand> UndoRedoKey(bool shift) const;
+  // The command of Ctrl+<letter> (the upper-case letter), when taken in this state: V pastes, O
+  // opens, T types a puzzle in, C copies. Keys that enter a symbol during a game stay entries.
+  std::optional<TCommand> ControlKey(char letter) const;
   // The help page of the state: 0 getting started, 1 looking at a puzzle, 2 playing.
   int HelpPage() const;
   static TBilingual QuitQuestion() { return MessageText(TMessage::QuitQuestion); }
@@ -231,6 +245,31 @@ class TsdGame {
   // A right click on a cell: the marks go; during a game the cell becomes current.
   TOutcome PointAtCell(std::int32_t column, std::int32_t row);
 
+  // ---- Levels and the player's own puzzles
+  // The level of the shown puzzle: 'E', 'M', 'A' (its catalogue table, or its grade), or
+  // BeyondLevel for an own puzzle past the ladder; and where the puzzle came from.
+  char Level() const { return FLevel; }
+  TPuzzleOrigin Origin() const { return FOrigin; }
+  // "Livello: Medio" / "Level: Medium", or for an own puzzle "Sudoku proprio: Medio" / "Own
+  // puzzle: Medium". Also on the printed page.
+  TBilingual LevelCaption() const;
+  // A puzzle may be taken in (pasted, opened, typed): no game runs and none is being typed.
+  bool TakesOwnPuzzle() const { return !GameRunning() && !FTypingIn; }
+  // Shows a puzzle the check accepted like a generated one, in gsPuzzleView, with the check's
+  // message. Refused or cancelled checks, or a game that started meanwhile, change nothing.
+  TOutcome InstallOwnPuzzle(const TPuzzleCheck& check);
+  // The shown puzzle's givens as one line, row by row, "." for an open cell; during type-in the
+  // givens typed so far; empty before the first puzzle.
+  std::string PuzzleLine() const;
+  // Type-in: an empty grid of the chosen size (0, 1, 2: 9×9, 16×16, 25×25) takes givens from
+  // the keys and the menu; Confirm asks for the check of TypedPuzzle(), Cancel puts back what was
+  // shown before. Only while no game runs.
+  TOutcome BeginTypeIn(std::int32_t sizeIndex);
+  bool TypingIn() const { return FTypingIn; }
+  TOutcome ConfirmTypeIn();
+  TOutcome CancelTypeIn();
+  std::string TypedPuzzle() const { return FTypingIn ? PuzzleLine() : std::string(); }
+
   // ---- Keeping a game between runs
   // The running game as the saved-game format writes it, its elapsed time read now.
   std::string SaveText() const;
@@ -260,6 +299,9 @@ class TsdGame {
   // Undo or redo of a step: its cells, the current cell, the completion check.
   TOutcome Step(const TStep& step, bool forward);
   void CheckCompletionInto(TOutcome& outcome) const;
+  TOutcome TypeInSymbol(char ch);
+  // A typed given that repeats in its row, column or box.
+  bool TypedRepeat(std::int32_t row, std::int32_t column) const;
   TOutcome Setting(bool changed);
 
   const IPuzzleSource& FPuzzles;
@@ -275,4 +317,19 @@ class TsdGame {
   // The steps of the game, oldest first; the first FDone are in force, the rest were undone.
   std::vector<TStep> FHistory;
   std::size_t FDone = 0;
+  char FLevel = 'E';
+  TPuzzleOrigin FOrigin = TPuzzleOrigin::Catalogue;
+  // While a puzzle is typed in: what was shown before, put back when the typing is cancelled.
+  bool FTypingIn = false;
+  struct TShownBefore {
+    std::int32_t boxSize = 3;
+    TCharGrid play{};
+    TCharGrid given{};
+    TCharGrid solution{};
+    GameState state = GameState::gsEmpty;
+    bool gridSetUp = false;
+    char level = 'E';
+    TPuzzleOrigin origin = TPuzzleOrigin::Catalogue;
+  };
+  TShownBefore FShownBefore;
 };

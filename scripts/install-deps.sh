@@ -16,9 +16,10 @@ run=(qt6-qpa-plugins fontconfig fonts-dejavu-core xdg-utils)
 # The suite: GoogleTest, and for the real-window tests a virtual display, key and window tools,
 # screenshots and PDF text; Qt's platform headers, with which the accessibility tests switch
 # accessibility on as a screen reader would; a private D-Bus session, the AT-SPI bus and its Python
-# client for the test over the accessibility bus.
+# client for the test over the accessibility bus; xclip, with which the end-to-end test puts a
+# puzzle on the real clipboard.
 test=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
-      poppler-utils python3 qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi)
+      poppler-utils python3 qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi xclip)
 
 group_packages() {
   case "$1" in

@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
   });
 
   // Closing the main window ends the loop; the holder is never shown and does not count.
+  // A puzzle file named on the command line ("tessamond puzzle.sdk") is opened once the window
+  // is up.
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1) frmSudoku->SetStartPuzzleFile(arguments.at(1));
   frmSudoku->show();
   const int result = QApplication::exec();
   // The window goes first, while the holder it may still ask is alive.

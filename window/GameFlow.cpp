@@ -25,6 +25,7 @@ void TfrmSudoku::FormShow() {
 }
 
 void TfrmSudoku::FormClose() {
+  StopPuzzleCheck();
   // The elapsed time up to now goes with the game.
   StoreGame();
   FGame.Close();
@@ -100,6 +101,8 @@ void TfrmSudoku::ApplyState() {
     ui->Clock1->Refresh();
     FollowTimer();
   }
+  ui->lblLivello->setVisible(view.levelCaption.has_value());
+  if (view.levelCaption) ui->lblLivello->setText(Tr(*view.levelCaption));
   if (view.toggleCaption) ui->btnToggleView->setText(Tr(*view.toggleCaption));
   if (view.playCaption) ui->btnPlay->setText(Tr(*view.playCaption));
 

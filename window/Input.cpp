@@ -94,6 +94,10 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
     RunCommand(*command);
     return true;
   }
+  if (std::optional<TCommand> command = OwnPuzzleKey(keyCode, held)) {
+    if (!autoRepeat) RunCommand(*command);
+    return true;
+  }
   if (modifiers & BlockingModifiers) return false;
   // F12, which took nothing before: the whole explanation at once, where F3 gives it in stages.
   if (keyCode == TKeyCodes::F12 && FGame.FunctionKey(3)) {
@@ -151,6 +155,24 @@ void TfrmSudoku::RunCommand(TCommand command) {
       ExpectUndoNews(true);
       Process(FGame.Redo());
       break;
+    case TCommand::Paste:
+      PastePuzzle();
+      break;
+    case TCommand::Open:
+      OpenPuzzle();
+      break;
+    case TCommand::TypeIn:
+      Process(FGame.BeginTypeIn(ui->cbg1->ItemIndex()));
+      break;
+    case TCommand::Copy:
+      CopyPuzzle();
+      break;
+    case TCommand::ConfirmTypeIn:
+      Process(FGame.ConfirmTypeIn());
+      break;
+    case TCommand::CancelTypeIn:
+      Process(FGame.CancelTypeIn());
+      break;
   }
 }
 
@@ -203,6 +225,12 @@ void TfrmSudoku::BuildContextMenu() {
       case TMenuItem::TKind::ToggleView:
         AddActionItem(popm1, caption, ui->ActToggleView);
         break;
+      case TMenuItem::TKind::Command: {
+        const TCommand command = entry.command;
+        connect(popm1->addAction(caption), &QAction::triggered, this,
+                [this, command] { RunCommand(command); });
+        break;
+      }
     }
   }
 }

@@ -159,6 +159,12 @@ QString JoinSymbols(const QString& symbols) {
   return joined;
 }
 
+QStringList HeaderLines(const QString& levelLine) {
+  QStringList lines{QStringLiteral("Qualche attimo di relax offerto da")};
+  if (!levelLine.isEmpty()) lines.append(levelLine);
+  return lines;
+}
+
 QStringList RulesLines(int boxSize) {
   const QString symbols = QString::fromLatin1(SymbolsOfBoxSize(boxSize));
   const QString sameRowColumn =
@@ -185,12 +191,11 @@ QStringList RulesLines(int boxSize) {
 }
 
 TPageLayout LayOutPage(QPaintDevice& device, const QSize& pageSize, const QSize& gridSize,
-                       int boxSize) {
+                       int boxSize, const QString& levelLine) {
   const int boxWidth = PercentOf(pageSize.width(), 80);
   const TSetText rules = FitLines(PageFont(10, false), RulesLines(boxSize), device, boxWidth);
-  const TSetText header =
-      FitLines(PageFont(16, true), {QStringLiteral("Qualche attimo di relax offerto da")}, device,
-               boxWidth, PercentOf(pageSize.height(), 10));
+  const TSetText header = FitLines(PageFont(16, true), HeaderLines(levelLine), device, boxWidth,
+                                   PercentOf(pageSize.height(), 10));
   TPageLayout layout;
   layout.page = pageSize;
   layout.boxes = PageGeometry(pageSize, gridSize, rules.height);
@@ -278,7 +283,9 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
   const TDrawGrid* grid = ui->sg1;
   const QSize page(canvas.device()->width(), canvas.device()->height());
   const QImage waterMark = FWaterMark ? FWaterMark() : QImage();
-  const TPageLayout layout = LayOutPage(printer, page, grid->ContentSize(), FGame.BoxSize());
+  // The page is Italian, the level line with it.
+  const TPageLayout layout = LayOutPage(printer, page, grid->ContentSize(), FGame.BoxSize(),
+                                        QString::fromStdString(FGame.LevelCaption().italian));
   ComposePage(canvas, layout, waterMark.isNull() ? nullptr : &waterMark,
               [grid](QPainter& p, const QRect& target) { grid->RenderContent(p, target); });
   if (!canvas.end()) {

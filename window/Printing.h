@@ -58,13 +58,16 @@ QStringList RulesLines(int boxSize);
 // Draws the whole bitmap stretched onto the target rectangle, its pixels replacing what lies there.
 void StretchBitmapTo(QPainter& canvas, const QRect& target, const QImage& bitmap);
 
-// The whole page laid out for a device: boxes, fonts and lines. The header is Verdana 16 pt bold
+// The whole page laid out for a device: boxes, fonts and lines (levelLine, when given, goes under
+// the header's dedication). The header is Verdana 16 pt bold
 // italic, the rules Verdana 10 pt bold; a text keeps its size wherever it fits inside its box's
 // border, with a blank to spare on the right. Where it would not, the smallest change makes it
 // fit: a line too wide shrinks the font just enough; rules too tall for 10 % of the page grow
 // their box (the header's box cannot grow, its font shrinks instead).
 TPageLayout LayOutPage(QPaintDevice& device, const QSize& pageSize, const QSize& gridSize,
-                       int boxSize);
+                       int boxSize, const QString& levelLine = QString());
+// The header's lines: the dedication, and under it the level of the printed puzzle when given.
+QStringList HeaderLines(const QString& levelLine);
 
 // Paints the grid stretched onto the given rectangle of the page.
 using TGridPainter = std::function<void(QPainter& canvas, const QRect& target)>;

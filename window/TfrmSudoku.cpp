@@ -88,6 +88,7 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
 }
 
 TfrmSudoku::~TfrmSudoku() {
+  StopPuzzleCheck();
   delete ui;
 }
 
@@ -251,6 +252,7 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   }
   SpeakPendingNews();
   if (outcome.generateCaption) ui->ActGenera->setText(Tr(*outcome.generateCaption));
+  if (outcome.checkTypedPuzzle) CheckPuzzle(QByteArray::fromStdString(FGame.TypedPuzzle()));
 }
 
 void TfrmSudoku::ShowMessage(const QString& text) {
@@ -280,7 +282,14 @@ void TfrmSudoku::showEvent(QShowEvent* event) {
   FormShow();
   // Asked once the window is up and painted, as a box in front of it.
   QMetaObject::invokeMethod(
-      this, [this] { OfferResume(); }, Qt::QueuedConnection);
+      this,
+      [this] {
+        if (FStartPuzzleFile.isEmpty())
+          OfferResume();
+        else
+          OpenPuzzleFile(FStartPuzzleFile);
+      },
+      Qt::QueuedConnection);
 }
 
 void TfrmSudoku::closeEvent(QCloseEvent* event) {

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "PuzzleSource.h"
 #include "Services.h"
@@ -19,6 +22,9 @@ class QPainter;
 class QPrinter;
 class QUrl;
 class QScrollArea;
+class QProgressDialog;
+class QThread;
+class QTimer;
 
 namespace Ui {
 class TfrmSudoku;
@@ -50,6 +56,16 @@ class TfrmSudoku : public QWidget {
   void SetHelpDir(const QString& dir);
   // Gives the controls and actions their captions in UILanguage; the first show runs it.
   void ApplyLanguage();
+  // Opens a puzzle file as Open does (the command line's file); a file that cannot be read or
+  // holds no puzzle is told, and the window stays as it was.
+  void OpenPuzzleFile(const QString& path);
+  // A file to open once the window is first up, in place of the question about a kept game (which
+  // stays kept).
+  void SetStartPuzzleFile(const QString& path) { FStartPuzzleFile = path; }
+  // What Open asks for the file with; by default the system's file dialog. Empty: cancelled.
+  void SetFileChooser(std::function<QString(QWidget*)> chooser);
+  // A puzzle check runs (off the GUI thread).
+  bool CheckingPuzzle() const { return FCheckThread != nullptr; }
   // The game this window shows.
   const TsdGame& Game() const { return FGame; }
 
@@ -121,6 +137,20 @@ class TfrmSudoku : public QWidget {
   // A kept file that cannot be resumed is renamed beside it, and the player is told where.
   void SetAsideKeptGame(const TBilingual& reason);
 
+  // ---- The player's own puzzles
+  // Ctrl+V, Ctrl+O, Ctrl+T, Ctrl+C, and Shift+Insert and Ctrl+Insert for paste and copy: the
+  // command, when the key is taken in this state.
+  std::optional<TCommand> OwnPuzzleKey(int keyCode, Qt::KeyboardModifiers held) const;
+  void PastePuzzle();
+  void OpenPuzzle();
+  void CopyPuzzle();
+  // Reads, checks and grades the text on a worker thread; a check that takes longer than half a
+  // second shows its progress with a Cancel button. The model takes the puzzle once it is done.
+  void CheckPuzzle(const QByteArray& text);
+  void PuzzleChecked();
+  // Ends a check still running (the window closes) and waits for its thread.
+  void StopPuzzleCheck();
+
   // ---- Printing
   void ActPrintExecute();
   void PrintPage(QPrinter& printer);
@@ -181,4 +211,12 @@ class TfrmSudoku : public QWidget {
   qreal FPictureRatio = 0;
   bool FMenuAutoPopup = false;
   bool FStoreFailed = false;
+  std::function<QString(QWidget*)> FChooseFile;
+  QString FStartPuzzleFile;
+  // The running check of an own puzzle: its thread, its cancel flag and answer, its progress box.
+  QThread* FCheckThread = nullptr;
+  std::shared_ptr<std::atomic<bool>> FCheckCancel;
+  std::shared_ptr<TPuzzleCheck> FCheckResult;
+  QProgressDialog* FCheckProgress = nullptr;
+  QTimer* FCheckProgressTimer = nullptr;
 };

@@ -78,6 +78,8 @@ struct TWindow {
 
   void Open() {
     Form = std::make_unique<TfrmSudoku>(Fakes.Services(), Puzzles ? *Puzzles : Source);
+    // Open answers with ChosenFile instead of the system's dialog.
+    Form->SetFileChooser([this](QWidget*) { return ChosenFile; });
     Form->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
     Form->activateWindow();
@@ -85,6 +87,7 @@ struct TWindow {
     QCoreApplication::processEvents();  // what the window does once it is up: the resume question
   }
   const IPuzzleSource* Puzzles = nullptr;
+  QString ChosenFile;
 
   const TsdGame& Game() const { return Form->Game(); }
   TDrawGrid* Grid() const { return GridOf(Form.get()); }

@@ -81,7 +81,7 @@ void TLayoutTest::PlacedControlsHaveTheirStoredPlaceFontAndCaption_data() {
   row("btnGenera", QRect(8, 10, 185, 47), "Verdana", 11, QStringLiteral("Genera [F10]"));
   row("cbg1", QRect(216, 2, 217, 55), "Verdana", 11, QStringLiteral("Dimensione "));
   row("cbgLivello", QRect(448, 2, 345, 55), "Verdana", 11,
-      QStringLiteral("Livello di difficolt\u00e0 "), true);
+      QStringLiteral("Livello di difficolt\u00e0 "));
   row("btnHelp", QRect(3, 1, 126, 40), "Verdana", 8, QStringLiteral("Guida \n[F1]"));
   row("cxLabel3", QRect(224, 9, 283, 29), "Verdana", 14, QString());
   row("cxHyperLinkEdit2", QRect(556, 13, 245, 22), "Verdana", 11, QString());
@@ -282,7 +282,9 @@ void TLayoutTest::FirstShowHidesTheGridAndEnablesOnlyGenerateAndHelp() {
           !w.F<TDigitalClock>("Clock1")->isVisibleTo(&w.Form));
   QVERIFY(w.F("pnlGameOn")->isHidden());
   QVERIFY(w.F("btnPrint")->isHidden());
-  QVERIFY(w.F<TRadioGroup>("cbgLivello")->isHidden());
+  QVERIFY(!w.F<TRadioGroup>("cbgLivello")->isHidden());
+  QCOMPARE(w.F<TRadioGroup>("cbgLivello")->ItemIndex(), 0);
+  QVERIFY(w.F("lblLivello")->isHidden());
   QCOMPARE(w.Form.Game().State(), GameState::gsEmpty);
   QCOMPARE(w.Form.Game().BoxSize(), 3);
   QVERIFY(w.F<QAction>("ActGenera")->isEnabled());

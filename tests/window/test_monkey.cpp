@@ -107,7 +107,9 @@ class TMonkey {
       return StateRowBroken(state);
     }
     const TsdBoard& board = *game.Board();
-    if (board.GetDimension() != game.BoxSize() || board.GetSide() != game.Side())
+    // A puzzle being typed in has no board yet; the shown one's waits for a cancel.
+    if (!game.TypingIn() &&
+        (board.GetDimension() != game.BoxSize() || board.GetSide() != game.Side()))
       return QStringLiteral("board of box size %1, game of %2")
           .arg(board.GetDimension())
           .arg(game.BoxSize());
@@ -186,7 +188,9 @@ class TMonkey {
   // The state's row of the state table as the window shows it: enabled actions and controls,
   // visible panels, button captions and the context menu's items.
   QString StateRowBroken(GameState state) {
-    const bool outsideGame = state == gsEmpty || state == gsPuzzleView || state == gsSolutionView;
+    // Typing a puzzle in, nothing but its grid and help is at hand.
+    const bool outsideGame = !W.Game().TypingIn() &&
+                             (state == gsEmpty || state == gsPuzzleView || state == gsSolutionView);
     const bool installed = state != gsEmpty;
     QWidget* form = W.Form.get();
     const struct {
@@ -229,7 +233,10 @@ class TMonkey {
           .arg(int(state))
           .arg(playShown, viewShown);
     const QStringList items = W.MenuCaptions();
-    const int expectedItems = state == gsPlaying ? 1 + W.Game().Side() + 4 : 2;
+    // Outside a game the menu also pastes, opens, types in and copies a puzzle.
+    const int expectedItems = state == gsPlaying           ? 1 + W.Game().Side() + 4
+                              : state == gsPlayingSolution ? 2
+                                                           : 6;
     if (items.size() != expectedItems || !items.contains(play.trimmed()))
       return QStringLiteral("state %1: context menu holds %2").arg(int(state)).arg(items.join('|'));
     return {};
@@ -325,8 +332,8 @@ class TMonkey {
 
   void PressFunctionKey() {
     static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4,
-                                              Qt::Key_F5, Qt::Key_F6, Qt::Key_F7,
-                                              Qt::Key_F8, Qt::Key_F9, Qt::Key_F10};
+                                              Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8,
+                                              Qt::Key_F9, Qt::Key_F10};
     const Qt::Key key = PickFrom(keys);
     Press(key, Pick(5) == 0 ? RandomModifiers() : Qt::NoModifier,
           QStringLiteral("F%1").arg(int(key) - int(Qt::Key_F1) + 1));
@@ -354,7 +361,9 @@ class TMonkey {
     const TConfirmAnswer answer = W.Fakes.Confirm.Script.value(0);
     const bool yes = answer == TConfirmAnswer::Yes;
     Description = QStringLiteral("restart, resume answered %1")
-                      .arg(yes ? "Yes" : answer == TConfirmAnswer::No ? "No" : "by closing the box");
+                      .arg(yes                            ? "Yes"
+                           : answer == TConfirmAnswer::No ? "No"
+                                                          : "by closing the box");
     W.Restart();
     BoardMade = false;
     const bool resumed = kept && yes;
@@ -435,7 +444,7 @@ class TMonkey {
     if (W.Grid()->isHidden()) return;
     const GameState state = W.Game().State();
     const bool open = W.Menu()->isVisible();
-    if (open != (state != gsEmpty)) {
+    if (open != (state != gsEmpty || W.Game().TypingIn())) {
       ActionFault = QStringLiteral("context menu %1 in state %2")
                         .arg(open ? "opened" : "did not open")
                         .arg(int(state));

@@ -439,8 +439,10 @@ class PrintingTest : public QObject {
     const QRectF header = inside(g.header);
     const QRectF rules = inside(g.rules);
     const QRectF grid = page.InPoints(g.grid);
+    // The level of the catalogue's first table, under the dedication.
     const QString expected =
-        QStringLiteral("Qualche attimo di relax offerto da ") + RulesLines(boxSize).join(' ');
+        QStringLiteral("Qualche attimo di relax offerto da Livello: Semplice ") +
+        RulesLines(boxSize).join(' ');
     QStringList found;
     for (const auto& [text, box] : PdfWords(pdf)) {
       if (grid.contains(box.center())) continue;  // a symbol of the grid
