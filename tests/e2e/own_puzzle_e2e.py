@@ -97,7 +97,7 @@ def scenario(binary):
 
     e2e.STEP = "resuming at the next start"
     game = e2e.Game(binary, urls)
-    game.expect_box("resume question", ["y"])
+    game.expect_box("resume question", ["Return"])
     resumed = e2e.wait_until("the resumed grid", lambda: (lambda shot: shot if e2e.same_grid(
         left, shot, e2e.region_of(game, "grid")) else None)(e2e.screenshot("97-resumed")), 20)
     e2e.log(f"resumed grid matches the one left: {bool(resumed)}")
