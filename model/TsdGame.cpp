@@ -134,6 +134,7 @@ std::string TsdGame::NoteSymbols(TNotes notes) const {
 
 void TsdGame::SetState(GameState state) {
   ClearMarks();
+  EndPause();
   FGameState = state;
   if (state == gsPlaying) FTimerHidden = false;
 }
@@ -144,6 +145,8 @@ TStateView TsdGame::StateView() const {
   if (FGameState == gsEmpty) return view;
   view.play = view.toggleView = view.print = true;
   view.hint = view.explain = view.gamePanel = FGameState == gsPlaying;
+  // A paused game shows nothing to reason from, and the solution would show what the pause hides.
+  if (FPaused) view.hint = view.explain = view.toggleView = false;
   view.contextMenu = true;
   view.playCaption = GameRunning() ? QuitCaption : PlayCaption;
   view.toggleCaption = ShowsPlayerGrid(FGameState) ? ShowSolution : ShowGame;
@@ -174,6 +177,7 @@ std::vector<TMenuItem> TsdGame::ContextMenu() const {
 TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
   TCellView cell;
   if (row < 0 || column < 0 || row >= MaxSide || column >= MaxSide) return cell;
+  if (FPaused) return cell;
   cell.given = FGivenGrid[row][column] != ' ';
   if (!ShowsPlayerGrid(FGameState)) {
     cell.symbol = FSolutionGrid[row][column];
@@ -213,6 +217,10 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
       return when(view.gamePanel, TCommand::ToggleTimer);
     case 10:
       return when(view.generate, TCommand::Generate);
+    case 11:
+      return when(view.gamePanel, TCommand::ToggleHighlight);
+    case 12:
+      return when(view.gamePanel, TCommand::TogglePause);
     default:
       return std::nullopt;
   }
@@ -256,6 +264,7 @@ TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
     outcome.messages.push_back(Same("INTERNAL ERROR ENGINE 10 RETRIES"));
     return outcome;
   }
+  FLevel = levelIndex >= 0 && levelIndex <= 2 ? levelIndex : -1;
   outcome.generateCaption = TBilingual{"Rigenera [F10]", "Generate [F10]"};
   return outcome;
 }
@@ -356,6 +365,7 @@ TOutcome TsdGame::Play() {
   SetState(gsPlaying);
   FStartTime = FClock.NowMs();
   ForgetPlayerWork();
+  FFinishRecorded = false;
   outcome.stateChanged = true;
   outcome.storeGame = true;
   return outcome;
@@ -385,6 +395,7 @@ void TsdGame::ClearPlayerEntries() {
 TOutcome TsdGame::Hint() {
   TOutcome outcome;
   outcome.repaint = ClearMarks();
+  if (FPaused) return outcome;
   const std::int32_t row = FCurrentRow;
   const std::int32_t column = FCurrentColumn;
   if (InBoard(row, column) && FGivenGrid[row][column] == ' ') {
@@ -399,7 +410,7 @@ TOutcome TsdGame::Hint() {
 TOutcome TsdGame::Explain() {
   TOutcome outcome;
   outcome.repaint = ClearMarks();
-  if (FGameState != gsPlaying || !FBoard) return outcome;
+  if (FGameState != gsPlaying || FPaused || !FBoard) return outcome;
   const tsdtech::TExplanation e =
       tsdtech::ExplainNextStep(FBoxSize, Symbols(), FGivenGrid, FPlayGrid, FSolutionGrid);
   // The row, column or box named first, faintly; the cells themselves over it.
@@ -445,9 +456,10 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
   using TKind = TMove::TKind;
   TOutcome outcome;
   outcome.repaint = ClearMarks();
-  if (FGameState != gsPlaying || !InBoard(move.row, move.column)) return outcome;
+  if (FGameState != gsPlaying || FPaused || !InBoard(move.row, move.column)) return outcome;
   SetCurrentCell(move.column, move.row);
-  if (FGivenGrid[move.row][move.column] != ' ') return outcome;
+  const bool fillOrClear = move.kind == TKind::FillNotes && FillsNotes();
+  if (FGivenGrid[move.row][move.column] != ' ' && move.kind != TKind::FillNotes) return outcome;
   // Exactly a symbol of the set: the rule checks compare bytes, so a lower-case letter stored here
   // would never match its symbol.
   const char ch = move.symbol;
@@ -463,6 +475,8 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
       break;
     case TKind::ClearNotes:
       if (hasEntry) return outcome;
+      break;
+    case TKind::FillNotes:
       break;
   }
 
@@ -484,6 +498,9 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
       if (move.kind == TKind::Enter) {
         if (self) symbolAfter = ch;
         if (peer) notesAfter = notes & ~bit;
+      } else if (move.kind == TKind::FillNotes) {
+        if (FGivenGrid[row][column] == ' ' && symbol == ' ')
+          notesAfter = fillOrClear ? AllowedNotes(row, column) : 0;
       } else if (self) {
         notesAfter = move.kind == TKind::Note ? notes ^ bit : 0;
       }
@@ -505,12 +522,12 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
 }
 
 TOutcome TsdGame::Undo() {
-  if (FGameState != gsPlaying || !CanUndo()) return {};
+  if (FGameState != gsPlaying || FPaused || !CanUndo()) return {};
   return Step(FHistory[--FDone], false);
 }
 
 TOutcome TsdGame::Redo() {
-  if (FGameState != gsPlaying || !CanRedo()) return {};
+  if (FGameState != gsPlaying || FPaused || !CanRedo()) return {};
   return Step(FHistory[FDone++], true);
 }
 
@@ -531,10 +548,14 @@ TOutcome TsdGame::Step(const TStep& step, bool forward) {
   return outcome;
 }
 
-void TsdGame::CheckCompletionInto(TOutcome& outcome) const {
+void TsdGame::CheckCompletionInto(TOutcome& outcome) {
   if (std::optional<TBilingual> congratulation = CheckCompletion()) {
     outcome.messages.push_back(std::move(*congratulation));
     outcome.completed = true;
+    // A solved grid is no game to come back to; an undo after it keeps the game again.
+    outcome.storeGame = false;
+    outcome.forgetGame = true;
+    RecordFinishedGame(outcome);
   }
 }
 
@@ -594,7 +615,7 @@ bool TsdGame::IsComplete() const {
 
 TElapsed TsdGame::Elapsed() const {
   // Whole milliseconds keep the split exact: 59 s never reads as 58.999... s.
-  const std::int64_t ms = std::llabs(FClock.NowMs() - FStartTime);
+  const std::int64_t ms = std::llabs(ElapsedMs());
   const std::int64_t hours = ms / 3'600'000;
   const std::int64_t totalMinutes = ms / 60'000;
   const std::int64_t totalSeconds = ms / 1'000;
@@ -620,7 +641,7 @@ std::string TsdGame::SaveText() const {
   const TNotes allSymbols = (TNotes{1} << side) - 1;  // 25 bits at most
   TSavedGame saved;
   saved.boxSize = FBoxSize;
-  saved.elapsedMs = std::clamp<std::int64_t>(FClock.NowMs() - FStartTime, 0, MaxElapsedMs);
+  saved.elapsedMs = std::clamp<std::int64_t>(ElapsedMs(), 0, MaxElapsedMs);
   saved.errorMarking = FErrorMarking;
   saved.notesMode = FNotesMode;
   const auto open = [](char ch) { return ch == ' ' ? '.' : ch; };
@@ -677,6 +698,8 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   FNotesMode = saved.notesMode;
   SetState(gsPlaying);
   FStartTime = FClock.NowMs() - saved.elapsedMs;
+  FFinishRecorded = false;
+  FLevel = -1;
   outcome.repaint = true;
   outcome.focusGrid = true;
   return outcome;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BestTimes.h"
 #include "Bilingual.h"
 #include "PuzzleSource.h"
 #include "SavedGame.h"
@@ -36,10 +37,13 @@ inline const TBilingual NotesCaption{"Note [F2]", "Notes [F2]"};
 //  - Enter: `symbol` goes into the cell, a space clears it; the symbol leaves the notes of the
 //    cell's row, column and box;
 //  - Note: `symbol` is noted in the cell, or taken out when it was noted;
-//  - ClearNotes: the cell's notes are all taken out.
+//  - ClearNotes: the cell's notes are all taken out;
+//  - FillNotes: every open cell without an entry gets as notes the symbols its row, column and box
+//    allow, or, when every such cell holds exactly those already, every note of the grid goes
+//    (the cell only says where the player was).
 // Notes are written only on an open cell without an entry.
 struct TMove {
-  enum class TKind : std::uint8_t { Enter, Note, ClearNotes };
+  enum class TKind : std::uint8_t { Enter, Note, ClearNotes, FillNotes };
   std::int32_t column = 0;
   std::int32_t row = 0;
   char symbol = ' ';
@@ -64,7 +68,8 @@ struct TOutcome {
   bool focusGrid = false;
   bool stateChanged = false;
   std::optional<TBilingual> generateCaption;
-  bool completed = false;  // an entry left the grid full and free of conflicts
+  bool completed = false;   // an entry left the grid full and free of conflicts
+  bool storeTimes = false;  // a finished game joined the best times: keep them (BestTimes())
 };
 
 // What the window enables and shows in one state. Help is enabled in every state.
@@ -95,6 +100,10 @@ enum class TCommand {
   ToggleNotes,
   Undo,
   Redo,
+  ToggleHighlight,
+  FillNotes,
+  TogglePause,
+  Statistics,
 };
 
 // An item of the grid's context menu. Enter items carry the symbol they enter (a space clears);
@@ -125,6 +134,13 @@ struct TCellView {
   bool conflict = false;             // struck through: repeated in its row, column or box
   TNotes notes = 0;                  // the notes shown, small; only on a cell that shows no symbol
   TCellMark mark = TCellMark::None;  // the tint under the symbol
+};
+
+// What highlighting lights in one cell while it is on (all false while it is off).
+struct THighlight {
+  bool unit = false;        // in the current cell's row, column or box: a faint tint
+  bool sameSymbol = false;  // holds the current cell's symbol, as entry or given
+  char noteSymbol = 0;      // the current cell's symbol, when it is among this cell's notes
 };
 
 // Whole hours, and the minutes and seconds beyond them.
@@ -201,6 +217,8 @@ class TsdGame {
   bool ShowsSelection() const { return FGameState == GameState::gsPlaying; }
   // The command of function key F<number>, when the key is taken in this state.
   std::optional<TCommand> FunctionKey(int number) const;
+  // The command of Shift+F<number>, when the key is taken in this state.
+  std::optional<TCommand> ShiftFunctionKey(int number) const;
   // The command of Ctrl+Z (Undo) or, with Shift, Ctrl+Shift+Z (Redo), when taken in this state.
   std::optional<TCommand> UndoRedoKey(bool shift) const;
   // The help page of the state: 0 getting started, 1 looking at a puzzle, 2 playing.
@@ -262,11 +280,35 @@ class TsdGame {
   // game runs.
   TOutcome Resume(const TSavedGame& saved);
 
+  // ---- Comforts (Comforts.cpp)
+  // Highlighting of the current cell's symbol and units during a game; a setting kept between
+  // runs by the window, off until the player turns it on.
+  bool Highlighting() const { return FHighlighting; }
+  TOutcome SetHighlighting(bool on);
+  THighlight HighlightAt(std::int32_t row, std::int32_t column) const;
+  // The symbols the cell's row, column and box leave open for it (entries and givens counted).
+  TNotes AllowedNotes(std::int32_t row, std::int32_t column) const;
+  // A FillNotes move at the current cell: one step of the history.
+  TOutcome FillNotes();
+  // A paused game: the clock stands, the grid shows no symbol and takes no entry, hint and
+  // explanation wait. Only a game on the player's grid pauses; quitting or leaving the game ends
+  // the pause.
+  bool Paused() const { return FPaused; }
+  TOutcome SetPaused(bool paused);
+  // The level the game was generated at (0, 1, 2), or -1 when not known (a resumed game).
+  std::int32_t Level() const { return FLevel; }
+  // The finished games; a game finished for the first time joins them.
+  const TBestTimes& BestTimes() const { return FBestTimes; }
+  void SetBestTimes(TBestTimes times) { FBestTimes = std::move(times); }
+  // A game worth keeping for the next run: running, and not yet finished.
+  bool KeepsGame() const { return GameRunning() && !IsComplete(); }
+
   // ---- Rules
   bool HasConflict(std::int32_t row, std::int32_t column) const;
   bool IsComplete() const;
-  // The time since Play.
+  // The time since Play, the paused spans left out.
   TElapsed Elapsed() const;
+  std::int64_t ElapsedMs() const;
   // The congratulation, when the grid is full and free of conflicts.
   std::optional<TBilingual> CheckCompletion() const;
 
@@ -294,7 +336,13 @@ class TsdGame {
   void Apply(const TStep& step, bool forward);
   // Undo or redo of a step: its cells, the current cell, the completion check.
   TOutcome Step(const TStep& step, bool forward);
-  void CheckCompletionInto(TOutcome& outcome) const;
+  void CheckCompletionInto(TOutcome& outcome);
+  // On a first completion: the time joins the best times; a line for a new best.
+  void RecordFinishedGame(TOutcome& outcome);
+  // A pause ends: the clock goes on from where it stood.
+  void EndPause();
+  // A FillNotes move fills (true) rather than clears.
+  bool FillsNotes() const;
 
   const IPuzzleSource& FPuzzles;
   const IGameClock& FClock;
@@ -318,4 +366,10 @@ class TsdGame {
   // The tints of the last explanation, [row][column]; FMarked while any is set.
   std::array<std::array<TCellMark, MaxSide>, MaxSide> FMarks{};
   bool FMarked = false;
+  bool FHighlighting = false;
+  bool FPaused = false;
+  std::int64_t FPausedAt = 0;
+  std::int32_t FLevel = -1;
+  bool FFinishRecorded = false;
+  TBestTimes FBestTimes;
 };

@@ -1,6 +1,8 @@
 // The real platform services: Qt's message boxes, print dialog, desktop services and clock.
 #include "QtServices.h"
 
+#include "Preferences.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -49,8 +52,28 @@ bool TQtPrintDialogService::Execute(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url) {
-  return QDesktopServices::openUrl(url);
+bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url, std::function<void()> failedLater) {
+  // Qt starts xdg-open detached and never hears how it ended; run here, its exit status tells
+  // whether a browser took the address (no browser installed: a non-zero status).
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  // Without a parent: a browser xdg-open waits for must outlive the game's window.
+  auto* process = new QProcess;
+  process->setProgram(opener);
+  process->setArguments({url.toString(QUrl::FullyEncoded)});
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  QObject::connect(process, &QProcess::finished, process,
+                   [process, failedLater](int code, QProcess::ExitStatus status) {
+                     if ((status != QProcess::NormalExit || code != 0) && failedLater)
+                       failedLater();
+                     process->deleteLater();
+                   });
+  process->start();
+  if (process->waitForStarted()) return true;
+  delete process;
+  return false;
 }
 
 QDateTime TQtTimeService::Now() const {
@@ -109,6 +132,7 @@ TServices QtServices() {
   static TQtUrlOpener urls;
   static TQtTimeService time;
   static TQtGameStore store;
+  static TQtPreferences preferences;
   TServices s;
   s.messages = &messages;
   s.confirm = &confirm;
@@ -116,5 +140,6 @@ TServices QtServices() {
   s.urls = &urls;
   s.time = &time;
   s.store = &store;
+  s.preferences = &preferences;
   return s;
 }

@@ -23,7 +23,7 @@ class TQtPrintDialogService final : public IPrintDialogService {
 
 class TQtUrlOpener final : public IUrlOpener {
  public:
-  bool Open(QWidget* parent, const QUrl& url) override;
+  bool Open(QWidget* parent, const QUrl& url, std::function<void()> failedLater) override;
 };
 
 class TQtTimeService final : public ITimeService {

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QThread>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
+class IPreferences;
 class QPrinter;
 class QWidget;
 
@@ -37,11 +39,12 @@ class IPrintDialogService {
 };
 
 // Opens an address in the default browser. False when nothing could be started to open it (no
-// xdg-open, say); a browser that fails after it started is not seen.
+// xdg-open, say). When what was started ends with a failure afterwards (xdg-open finds no
+// browser), `failedLater` is called from the event loop.
 class IUrlOpener {
  public:
   virtual ~IUrlOpener() = default;
-  virtual bool Open(QWidget* parent, const QUrl& url) = 0;
+  virtual bool Open(QWidget* parent, const QUrl& url, std::function<void()> failedLater) = 0;
 };
 
 // The current local date and time, and a blocking pause of the calling (GUI) thread.
@@ -78,5 +81,6 @@ struct TServices {
   IPrintDialogService* printDialog = nullptr;
   IUrlOpener* urls = nullptr;
   ITimeService* time = nullptr;
-  IGameStore* store = nullptr;  // none: nothing is kept between runs
+  IGameStore* store = nullptr;          // none: nothing is kept between runs
+  IPreferences* preferences = nullptr;  // none: settings and records last one run
 };

@@ -51,9 +51,22 @@ void TDigitalClock::SetOffset(int hours, int minutes, int seconds) {
 }
 
 QString TDigitalClock::Text() const {
+  if (FFrozen && !FShown.isEmpty()) return FShown;
   const QTime now = FTime ? FTime->Now().time() : QTime::currentTime();
   const int seconds = (now.msecsSinceStartOfDay() / 1000 + FOffsetSeconds) % SecondsPerDay;
   return QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss"));
+}
+
+void TDigitalClock::SetFrozen(bool frozen) {
+  if (frozen == FFrozen) return;
+  if (frozen) Refresh();
+  FFrozen = frozen;
+  if (frozen) {
+    FTimer->stop();
+  } else {
+    FTimer->start(RefreshMs);
+    Refresh();
+  }
 }
 
 void TDigitalClock::Refresh() {

@@ -22,6 +22,10 @@ class TDigitalClock : public QLCDNumber {
   // The text currently shown, "hh:mm:ss".
   QString Text() const;
 
+  // A frozen clock keeps showing what it showed (a paused game); thawed, it reads the time again.
+  void SetFrozen(bool frozen);
+  bool Frozen() const { return FFrozen; }
+
  public slots:
   void Refresh();
 
@@ -30,4 +34,5 @@ class TDigitalClock : public QLCDNumber {
   int FOffsetSeconds = 0;
   QString FShown;
   QTimer* FTimer = nullptr;
+  bool FFrozen = false;
 };

@@ -58,7 +58,7 @@ void TfrmSudoku::StartClock() {
 }
 
 void TfrmSudoku::StoreGame() {
-  if (!FServices.store || !FGame.GameRunning()) return;
+  if (!FServices.store || !FGame.KeepsGame()) return;
   const std::string text = FGame.SaveText();
   if (FServices.store->Write(QByteArray::fromStdString(text)) || FStoreFailed) return;
   FStoreFailed = true;
@@ -137,6 +137,7 @@ void TfrmSudoku::ApplyState() {
   if (view.play) ui->ActPlay->setEnabled(true);
   if (view.hint) ui->ActSuggerisci->setEnabled(true);
   if (view.explain) ui->ActSpiega->setEnabled(true);
+  FollowComforts();
   // Before the first puzzle there is no menu to build and no grid to paint.
   if (!view.contextMenu) return;
 

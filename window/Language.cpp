@@ -66,4 +66,5 @@ void TfrmSudoku::ApplyLanguage() {
     }
   }
   ApplySpokenNames();
+  ApplyComfortCaptions();
 }

@@ -82,6 +82,7 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
   MakeContentScrollable();
   BindControls();
   InstallScreenReaderSupport();
+  SetUpComforts();
 }
 
 TfrmSudoku::~TfrmSudoku() {
@@ -220,6 +221,7 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   // Kept before any message, so that a process ended while a box is open has lost nothing.
   if (outcome.storeGame) StoreGame();
   if (outcome.forgetGame && FServices.store) FServices.store->Discard();
+  if (outcome.storeTimes) StoreTimes();
   for (const TBilingual& message : outcome.messages) ShowMessage(Tr(message));
   if (outcome.focusGrid) FocusGrid();
   if (outcome.stateChanged) {
