@@ -14,10 +14,47 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 
 void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QApplication::applicationName(), text);
+}
+
+void TQtMessageService::ShowMessageBeside(QWidget* parent, const QString& text,
+                                          const QRect& keepClear) {
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
+                  parent);
+  box.adjustSize();
+  const QScreen* screen =
+      parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen && !keepClear.isEmpty()) {
+    const QRect area = screen->availableGeometry();
+    const QSize size = box.frameGeometry().size().expandedTo(box.sizeHint());
+    // Right of the cells, left of them, below, above: the first side with room; the box's middle
+    // level with theirs where it fits.
+    const QPoint centre = keepClear.center();
+    const int gap = 12;
+    const QRect tries[] = {
+        QRect(QPoint(keepClear.right() + gap, centre.y() - size.height() / 2), size),
+        QRect(QPoint(keepClear.left() - gap - size.width(), centre.y() - size.height() / 2), size),
+        QRect(QPoint(centre.x() - size.width() / 2, keepClear.bottom() + gap), size),
+        QRect(QPoint(centre.x() - size.width() / 2, keepClear.top() - gap - size.height()), size),
+    };
+    for (QRect place : tries) {
+      // Slid along its side into the screen, never onto the cells.
+      place.moveTop(
+          std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+      place.moveLeft(std::clamp(place.left(), area.left(),
+                                std::max(area.left(), area.right() - size.width())));
+      if (area.contains(place) && !place.intersects(keepClear)) {
+        box.move(place.topLeft());
+        break;
+      }
+    }
+  }
+  box.exec();
 }
 
 TConfirmAnswer TQtConfirmService::AskYesNoCancel(QWidget* parent, const QString& text) {

@@ -8,6 +8,7 @@
 class TQtMessageService final : public IMessageService {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
+  void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) override;
 };
 
 class TQtConfirmService final : public IConfirmService {

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QRect>
 #include <QString>
 #include <QThread>
 #include <QUrl>
@@ -18,6 +19,12 @@ class IMessageService {
  public:
   virtual ~IMessageService() = default;
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // The same box, placed on the screen where it leaves `keepClear` (global coordinates) in view
+  // when there is room for that beside it.
+  virtual void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) {
+    (void)keepClear;
+    ShowMessage(parent, text);
+  }
 };
 
 enum class TConfirmAnswer { Yes, No, Cancel };

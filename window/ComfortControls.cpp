@@ -128,3 +128,32 @@ void TfrmSudoku::changeEvent(QEvent* event) {
       FGame.State() == GameState::gsPlaying && !FGame.Paused())
     Process(FGame.SetPaused(true));
 }
+
+void TfrmSudoku::ShowExplanation(const TOutcome& outcome) {
+  TOutcome rest = outcome;
+  rest.messages.clear();
+  Process(rest);
+  TDrawGrid* grid = ui->sg1;
+  // The cell the step is about in view first (a large grid scrolls), then the box beside every
+  // tinted cell that is in view, so that the tints can be read while the box is up.
+  QRect marked;
+  std::optional<QPoint> placement;
+  const std::int32_t side = FGame.Side();
+  for (std::int32_t row = 0; row < side; ++row)
+    for (std::int32_t column = 0; column < side; ++column) {
+      const TCellMark mark = FGame.CellView(row, column).mark;
+      if (mark == TCellMark::Placement || (mark == TCellMark::Wrong && !placement))
+        placement = QPoint(column, row);
+    }
+  if (placement && !grid->isHidden()) grid->EnsureVisible(placement->x(), placement->y());
+  for (std::int32_t row = 0; row < side; ++row)
+    for (std::int32_t column = 0; column < side; ++column)
+      if (FGame.CellView(row, column).mark != TCellMark::None)
+        marked |= grid->CellRect(column, row).intersected(grid->viewport()->rect());
+  const QRect clear = marked.isEmpty()
+                          ? QRect()
+                          : QRect(grid->viewport()->mapToGlobal(marked.topLeft()), marked.size());
+  for (const TBilingual& message : outcome.messages) {
+    if (FServices.messages) FServices.messages->ShowMessageBeside(this, Tr(message), clear);
+  }
+}

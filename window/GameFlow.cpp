@@ -91,7 +91,7 @@ void TfrmSudoku::ActSuggerisciExecute() {
 }
 
 void TfrmSudoku::ActSpiegaExecute() {
-  Process(FGame.Explain());
+  ShowExplanation(FGame.Explain());
 }
 
 void TfrmSudoku::ApplyState() {
