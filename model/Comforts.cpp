@@ -21,29 +21,37 @@ TOutcome TsdGame::SetHighlighting(bool on) {
 THighlight TsdGame::HighlightAt(std::int32_t row, std::int32_t column) const {
   THighlight lit;
   if (!FHighlighting || FGameState != GameState::gsPlaying || FPaused || !InBoard(row, column) ||
-      !InBoard(FCurrentRow, FCurrentColumn))
+      !InBoard(FView.currentRow, FView.currentColumn))
     return lit;
-  lit.unit =
-      row == FCurrentRow || column == FCurrentColumn ||
-      (row / FBoxSize == FCurrentRow / FBoxSize && column / FBoxSize == FCurrentColumn / FBoxSize);
-  const char current = FPlayGrid[FCurrentRow][FCurrentColumn];
+  lit.unit = row == FView.currentRow || column == FView.currentColumn ||
+             (row / FBoxSize == FView.currentRow / FBoxSize &&
+              column / FBoxSize == FView.currentColumn / FBoxSize);
+  const char current = FData.play[FView.currentRow][FView.currentColumn];
   if (current == ' ') return lit;
-  const char symbol = FPlayGrid[row][column];
+  const char symbol = FData.play[row][column];
   lit.sameSymbol = symbol == current;
   const std::size_t value = Symbols().find(current);
-  if (symbol == ' ' && value != std::string_view::npos && (FNotes[row][column] >> value & 1U))
+  if (symbol == ' ' && value != std::string_view::npos && (FData.notes[row][column] >> value & 1U))
     lit.noteSymbol = current;
   return lit;
 }
 
 TNotes TsdGame::AllowedNotes(std::int32_t row, std::int32_t column) const {
   if (!InBoard(row, column)) return 0;
-  const std::string_view symbols = Symbols();
-  const std::int32_t side = Side();
+  return ::AllowedNotes(FData, FBoxSize, Symbols(), row, column);
+}
+
+TNotes AllowedNotes(const TGameState& state, std::int32_t boxSize, std::string_view symbols,
+                    std::int32_t row, std::int32_t column) {
+  const auto side = static_cast<std::int32_t>(symbols.size());
+  if (boxSize <= 0 || side != boxSize * boxSize || row < 0 || column < 0 || row >= side ||
+      column >= side)
+    return 0;
+  const std::int32_t FBoxSize = boxSize;
   TNotes taken = 0;
   const auto take = [&](std::int32_t r, std::int32_t c) {
-    const std::size_t value = symbols.find(FPlayGrid[r][c]);
-    if (FPlayGrid[r][c] != ' ' && value != std::string_view::npos) taken |= TNotes{1} << value;
+    const std::size_t value = symbols.find(state.play[r][c]);
+    if (state.play[r][c] != ' ' && value != std::string_view::npos) taken |= TNotes{1} << value;
   };
   const std::int32_t top = row / FBoxSize * FBoxSize;
   const std::int32_t left = column / FBoxSize * FBoxSize;
@@ -58,18 +66,18 @@ TNotes TsdGame::AllowedNotes(std::int32_t row, std::int32_t column) const {
   return all & ~taken;
 }
 
-bool TsdGame::FillsNotes() const {
-  const std::int32_t side = Side();
-  for (std::int32_t row = 0; row < side; ++row)
-    for (std::int32_t column = 0; column < side; ++column)
-      if (FGivenGrid[row][column] == ' ' && FPlayGrid[row][column] == ' ' &&
-          FNotes[row][column] != AllowedNotes(row, column))
+bool FillsNotes(const TGameState& state, std::int32_t boxSize, std::string_view symbols) {
+  const auto side = static_cast<std::int32_t>(symbols.size());
+  for (std::int32_t row = 0; row < side && row < MaxSide; ++row)
+    for (std::int32_t column = 0; column < side && column < MaxSide; ++column)
+      if (state.given[row][column] == ' ' && state.play[row][column] == ' ' &&
+          state.notes[row][column] != AllowedNotes(state, boxSize, symbols, row, column))
         return true;
   return false;
 }
 
 TOutcome TsdGame::FillNotes() {
-  return ApplyMove({FCurrentColumn, FCurrentRow, ' ', TMove::TKind::FillNotes});
+  return ApplyMove({FView.currentColumn, FView.currentRow, ' ', TMove::TKind::FillNotes});
 }
 
 TOutcome TsdGame::SetPaused(bool paused) {
@@ -77,8 +85,8 @@ TOutcome TsdGame::SetPaused(bool paused) {
   if (paused == FPaused || (paused && FGameState != GameState::gsPlaying)) return outcome;
   if (paused) {
     ClearMarks();
+    FPausedElapsed = FTimer.ElapsedMs(FClock.NowMs());
     FPaused = true;
-    FPausedAt = FClock.NowMs();
   } else {
     EndPause();
   }
@@ -92,12 +100,21 @@ TOutcome TsdGame::SetPaused(bool paused) {
 void TsdGame::EndPause() {
   if (!FPaused) return;
   FPaused = false;
-  // The start moves on by the pause, so that the time since it leaves the pause out.
-  FStartTime += std::max<std::int64_t>(0, FClock.NowMs() - FPausedAt);
+  // The clock goes on from the time played when the pause began.
+  FTimer.Start(FClock.NowMs(), FPausedElapsed);
 }
 
-std::int64_t TsdGame::ElapsedMs() const {
-  return (FPaused ? FPausedAt : FClock.NowMs()) - FStartTime;
+std::int32_t TsdGame::Level() const {
+  switch (FParams.level) {
+    case 'E':
+      return 0;
+    case 'M':
+      return 1;
+    case 'A':
+      return 2;
+    default:
+      return -1;
+  }
 }
 
 std::optional<TCommand> TsdGame::ShiftFunctionKey(int number) const {
@@ -108,16 +125,18 @@ std::optional<TCommand> TsdGame::ShiftFunctionKey(int number) const {
 }
 
 void TsdGame::RecordFinishedGame(TOutcome& outcome) {
-  if (FFinishRecorded || FLevel < 0) return;
+  const std::int32_t level = Level();
+  if (FFinishRecorded || level < 0) return;
   FFinishRecorded = true;
   const bool best =
-      FBestTimes.Add({FBoxSize, FLevel, std::clamp<std::int64_t>(ElapsedMs(), 0, MaxElapsedMs)});
+      FBestTimes.Add({FBoxSize, level, std::clamp<std::int64_t>(ElapsedMs(), 0, MaxElapsedMs)});
   outcome.storeTimes = true;
   if (!best || outcome.messages.empty()) return;
   const std::string side = std::to_string(Side());
   const std::string size = side + "x" + side;
-  const TBilingual& level = LevelNames[FLevel];
+  const TBilingual& levelName = LevelNames[level];
   TBilingual& congratulation = outcome.messages.back();
-  congratulation.italian += "\r\nNuovo record per " + size + ", livello " + level.italian + "!";
-  congratulation.english += "\r\nA new best time for " + size + ", level " + level.english + "!";
+  congratulation.italian += "\r\nNuovo record per " + size + ", livello " + levelName.italian + "!";
+  congratulation.english +=
+      "\r\nA new best time for " + size + ", level " + levelName.english + "!";
 }

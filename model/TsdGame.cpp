@@ -1,12 +1,12 @@
-// The game's rules: generating with retries, the views, playing and quitting, entries, the hint,
-// conflicts and completion, and the table of what the window shows in each state.
+// The mid-end: the game's parameters, state and view over its lifetime — Generate with its retries,
+// the views, Play and Quit, moves with the undo/redo history, the settings, and keeping and
+// resuming the game. The rules it applies live beside it (GameState, GameRules.cpp,
+// StateViews.cpp).
 #include "TsdGame.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
-#include "Explanation.h"
 #include "PuzzleCatalogue.h"
 #include "TsdRandom.h"
 
@@ -14,68 +14,28 @@ using enum GameState;
 
 namespace {
 
-// A text that reads the same in both languages.
-TBilingual Same(std::string text) {
-  return {text, text};
-}
-
-TBilingual Trimmed(const TBilingual& text) {
-  const auto trim = [](const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-  };
-  return {trim(text.italian), trim(text.english)};
-}
-
-const TBilingual StartReminder{"Per iniziare a giocare clicka su [Gioca] o premi [F5] !",
-                               "To start playing click [Play] or press [F5] !"};
-const TBilingual BackReminder{"Per giocare clicka su [Visualizza gioco] o premi [F6] !",
-                              "To play click on [View Game] or press [F6] !"};
-const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};
-const TBilingual ShowGame{" Mostra gioco [F6] ", " Show game [F6] "};
-const TBilingual PlayCaption{" Gioca [F5] ", " Play [F5] "};
-const TBilingual QuitCaption{" Abbandona gioco [F5] ", " Quit game [F5] "};
-
 // An outcome that only shows a message.
-TOutcome Saying(const TBilingual& message) {
+TOutcome Saying(TMessage message) {
   TOutcome outcome;
-  outcome.messages.push_back(message);
+  outcome.messages.push_back(MessageText(message));
   return outcome;
 }
 
-bool ShowsPlayerGrid(GameState state) {
-  return state == gsPuzzleView || state == gsPlaying;
-}
-
-TCellMark MarkOf(tsdtech::TCellRole role) {
-  switch (role) {
-    case tsdtech::TCellRole::Placement:
-      return TCellMark::Placement;
-    case tsdtech::TCellRole::Wrong:
-      return TCellMark::Wrong;
-    case tsdtech::TCellRole::Reason:
-      return TCellMark::Reason;
-    case tsdtech::TCellRole::Pattern:
-      return TCellMark::Pattern;
-    case tsdtech::TCellRole::Struck:
-      return TCellMark::Struck;
-  }
-  return TCellMark::None;
-}
+constexpr char OpenCell = '.';
 
 }  // namespace
 
 TsdGame::TsdGame(const IPuzzleSource& puzzles, const IGameClock& clock)
     : FPuzzles(puzzles), FClock(clock) {
   // Empty until a puzzle is installed, so nothing is shown from a grid that holds no puzzle yet.
-  for (TCharGrid* grid : {&FPlayGrid, &FGivenGrid, &FSolutionGrid})
+  for (TCharGrid* grid : {&FData.play, &FData.given, &FData.solution})
     for (auto& row : *grid) row.fill(' ');
 }
 
 void TsdGame::Start() {
   TsdRandom::SeedFromClock();
   FBoxSize = 3;
+  FParams.boxSize = 3;
   FBoard.reset();
   FGridSetUp = false;
   ForgetPlayerWork();
@@ -94,36 +54,6 @@ std::string_view TsdGame::Symbols() const {
   return SymbolsOfBoxSize(FBoxSize);
 }
 
-void TsdGame::SetCurrentCell(std::int32_t column, std::int32_t row) {
-  const std::int32_t last = std::max(0, Side() - 1);
-  FCurrentColumn = std::clamp(column, 0, last);
-  FCurrentRow = std::clamp(row, 0, last);
-}
-
-bool TsdGame::InBoard(std::int32_t row, std::int32_t column) const {
-  return FBoard && row >= 0 && column >= 0 && row < FBoard->GetSide() && column < FBoard->GetSide();
-}
-
-void TsdGame::ForgetPlayerWork() {
-  for (auto& row : FNotes) row.fill(0);
-  FHistory.clear();
-  FDone = 0;
-}
-
-TOutcome TsdGame::SetErrorMarking(bool on) {
-  TOutcome outcome;
-  outcome.storeGame = on != FErrorMarking && GameRunning();
-  FErrorMarking = on;
-  return outcome;
-}
-
-TOutcome TsdGame::SetNotesMode(bool on) {
-  TOutcome outcome;
-  outcome.storeGame = on != FNotesMode && GameRunning();
-  FNotesMode = on;
-  return outcome;
-}
-
 std::string TsdGame::NoteSymbols(TNotes notes) const {
   std::string noted;
   const std::string_view symbols = Symbols();
@@ -132,165 +62,139 @@ std::string TsdGame::NoteSymbols(TNotes notes) const {
   return noted;
 }
 
+bool TsdGame::InBoard(std::int32_t row, std::int32_t column) const {
+  return FBoard && row >= 0 && column >= 0 && row < FBoard->GetSide() && column < FBoard->GetSide();
+}
+
+void TsdGame::ForgetPlayerWork() {
+  for (auto& row : FData.notes) row.fill(0);
+  FHistory.clear();
+  FDone = 0;
+}
+
 void TsdGame::SetState(GameState state) {
   ClearMarks();
   EndPause();
   FGameState = state;
-  if (state == gsPlaying) FTimerHidden = false;
+  if (state == gsPlaying) FView.timerHidden = false;
 }
 
-TStateView TsdGame::StateView() const {
-  TStateView view;
-  view.generate = !GameRunning();
-  if (FGameState == gsEmpty) return view;
-  view.play = view.toggleView = view.print = true;
-  view.hint = view.explain = view.gamePanel = FGameState == gsPlaying;
-  // A paused game shows nothing to reason from, and the solution would show what the pause hides.
-  if (FPaused) view.hint = view.explain = view.toggleView = false;
-  view.contextMenu = true;
-  view.playCaption = GameRunning() ? QuitCaption : PlayCaption;
-  view.toggleCaption = ShowsPlayerGrid(FGameState) ? ShowSolution : ShowGame;
-  return view;
+std::int64_t TsdGame::ElapsedMs() const {
+  return FPaused ? FPausedElapsed : FTimer.ElapsedMs(FClock.NowMs());
 }
 
-std::vector<TMenuItem> TsdGame::ContextMenu() const {
-  using TKind = TMenuItem::TKind;
-  const TStateView view = StateView();
-  if (!view.contextMenu) return {};
-  std::vector<TMenuItem> items;
-  if (FGameState == gsPlaying) {
-    items.push_back({TKind::Enter, {"Cancella ", "Delete "}, ' '});
-    for (const char symbol : Symbols()) items.push_back({TKind::Enter, Same({symbol}), symbol});
-    items.push_back({TKind::Marking,
-                     FErrorMarking ? TBilingual{"Disattiva controllo [F8]", "Disable control [F8]"}
-                                   : MarkingCaption,
-                     0});
-    items.push_back({TKind::Hint, HintCaption, 0});
-  }
-  items.push_back({TKind::Play, Trimmed(*view.playCaption), 0});
-  // Outside a game the view item keeps the blanks around its caption.
-  items.push_back(
-      {TKind::ToggleView, GameRunning() ? Trimmed(*view.toggleCaption) : *view.toggleCaption, 0});
-  return items;
-}
+// ---- Settings
 
-TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
-  TCellView cell;
-  if (row < 0 || column < 0 || row >= MaxSide || column >= MaxSide) return cell;
-  if (FPaused) return cell;
-  cell.given = FGivenGrid[row][column] != ' ';
-  if (!ShowsPlayerGrid(FGameState)) {
-    cell.symbol = FSolutionGrid[row][column];
-    return cell;
-  }
-  cell.symbol = FPlayGrid[row][column];
-  cell.conflict = FGameState == gsPlaying && FErrorMarking && HasConflict(row, column);
-  if (FMarked) cell.mark = FMarks[row][column];
-  if (cell.symbol == ' ') cell.notes = FNotes[row][column];
-  return cell;
-}
-
-std::optional<TCommand> TsdGame::FunctionKey(int number) const {
-  const TStateView view = StateView();
-  const auto when = [](bool condition, TCommand command) -> std::optional<TCommand> {
-    if (!condition) return std::nullopt;
-    return command;
-  };
-  switch (number) {
-    case 1:
-      return TCommand::Help;
-    case 2:
-      return when(view.gamePanel, TCommand::ToggleNotes);
-    case 3:
-      return when(view.explain, TCommand::Explain);
-    case 4:
-      return when(view.hint, TCommand::Hint);
-    case 5:
-      return when(view.play, TCommand::Play);
-    case 6:
-      return when(view.toggleView, TCommand::ToggleView);
-    case 7:
-      return when(view.print, TCommand::Print);
-    case 8:
-      return TCommand::ToggleMarking;
-    case 9:
-      return when(view.gamePanel, TCommand::ToggleTimer);
-    case 10:
-      return when(view.generate, TCommand::Generate);
-    case 11:
-      return when(view.gamePanel, TCommand::ToggleHighlight);
-    case 12:
-      return when(view.gamePanel, TCommand::TogglePause);
-    default:
-      return std::nullopt;
-  }
-}
-
-std::optional<TCommand> TsdGame::UndoRedoKey(bool shift) const {
-  if (FGameState != gsPlaying) return std::nullopt;
-  return shift ? TCommand::Redo : TCommand::Undo;
-}
-
-int TsdGame::HelpPage() const {
-  if (FGameState == gsEmpty) return 0;
-  return GameRunning() ? 2 : 1;
-}
-
-TBilingual TsdGame::QuitQuestion() {
-  return {"Abbandona il gioco in corso ?", "Quit the current game ?"};
-}
-
-TBilingual TsdGame::ResumeQuestion() {
-  return {"Riprendere la partita lasciata?", "Resume the game you left?"};
-}
-
-TBilingual TsdGame::SetAsideMessage(const TBilingual& reason) {
-  return {"La partita lasciata non si pu\u00f2 riprendere (" + reason.italian +
-              ") ed \u00e8 stata messa da parte.",
-          "The game you left cannot be resumed (" + reason.english + ") and was set aside."};
-}
-
-TBilingual TsdGame::StoreFailedMessage() {
-  return {"Non \u00e8 possibile conservare la partita per il prossimo avvio.",
-          "The game cannot be kept for the next start."};
-}
-
-TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
+TOutcome TsdGame::Setting(bool changed) {
   TOutcome outcome;
-  bool ok = false;
-  for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt)
-    ok = NewPuzzle(sizeIndex, levelIndex, outcome);
-  if (!ok) {
-    outcome.messages.push_back(Same("INTERNAL ERROR ENGINE 10 RETRIES"));
-    return outcome;
-  }
-  FLevel = levelIndex >= 0 && levelIndex <= 2 ? levelIndex : -1;
-  outcome.generateCaption = TBilingual{"Rigenera [F10]", "Generate [F10]"};
+  outcome.settingsChanged = true;
+  outcome.storeGame = changed && GameRunning();
   return outcome;
 }
 
-bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcome& outcome) {
-  if (sizeIndex < 0 || sizeIndex > 2) {
-    const std::string index = std::to_string(sizeIndex);
+// The parameters are those of the next Generate: a running game goes on as it is.
+TOutcome TsdGame::SetBoxSize(std::int32_t boxSize) {
+  FParams.boxSize = boxSize;
+  return Setting(false);
+}
+
+TOutcome TsdGame::SetLevel(char level) {
+  FParams.level = level;
+  return Setting(false);
+}
+
+TOutcome TsdGame::SetErrorMarking(bool on) {
+  const bool changed = on != FView.errorMarking;
+  FView.errorMarking = on;
+  TOutcome outcome = Setting(changed);
+  outcome.repaint = changed;
+  return outcome;
+}
+
+TOutcome TsdGame::SetNotesMode(bool on) {
+  const bool changed = on != FView.notesMode;
+  FView.notesMode = on;
+  return Setting(changed);
+}
+
+TOutcome TsdGame::SetTimerHidden(bool hidden) {
+  const bool changed = hidden != FView.timerHidden;
+  FView.timerHidden = hidden;
+  return Setting(changed);
+}
+
+TOutcome TsdGame::GrowFont() {
+  TOutcome outcome;
+  if (FView.fontSize >= LargestFontSize) return outcome;
+  ++FView.fontSize;
+  outcome.fontChanged = true;
+  outcome.storeGame = GameRunning();
+  return outcome;
+}
+
+TOutcome TsdGame::ShrinkFont() {
+  TOutcome outcome;
+  if (FView.fontSize <= SmallestFontSize) return outcome;
+  --FView.fontSize;
+  outcome.fontChanged = true;
+  outcome.storeGame = GameRunning();
+  return outcome;
+}
+
+TOutcome TsdGame::SetCurrentCell(std::int32_t column, std::int32_t row) {
+  const std::int32_t last = std::max(0, Side() - 1);
+  const std::int32_t c = std::clamp(column, 0, last);
+  const std::int32_t r = std::clamp(row, 0, last);
+  TOutcome outcome;
+  if (c == FView.currentColumn && r == FView.currentRow) return outcome;
+  FView.currentColumn = c;
+  FView.currentRow = r;
+  outcome.repaint = true;
+  return outcome;
+}
+
+// ---- Generate, the views, Play and Quit
+
+TOutcome TsdGame::Generate(std::int32_t sizeIndex, std::int32_t levelIndex) {
+  SetBoxSize(3 + sizeIndex);
+  const bool levelChosen = levelIndex >= 0 && levelIndex < std::int32_t(LevelLetters.size());
+  SetLevel(levelChosen ? LevelLetters[static_cast<std::size_t>(levelIndex)] : '\0');
+  return Generate();
+}
+
+TOutcome TsdGame::Generate() {
+  TOutcome outcome;
+  bool ok = false;
+  for (int attempt = 0; attempt < GenerationAttempts && !ok; ++attempt) ok = NewPuzzle(outcome);
+  if (!ok) {
+    outcome.messages.push_back(MessageText(TMessage::GaveUp));
+    return outcome;
+  }
+  FParams.source = TPuzzleOrigin::Catalogue;
+  outcome.generateCaption = CaptionText(TCaption::Regenerate);
+  return outcome;
+}
+
+bool TsdGame::NewPuzzle(TOutcome& outcome) {
+  const std::int32_t boxSize = FParams.boxSize;
+  if (boxSize < 3 || boxSize > 5) {
     outcome.messages.push_back(
-        {"index of checkbox errato:" + index, "incorrect checkbox index:" + index});
+        MessageText(TMessage::BadSizeIndex, {SameText(std::to_string(boxSize - 3))}));
     return false;
   }
-  const std::int32_t boxSize = 3 + sizeIndex;
   // No level chosen: the catalogue has nothing under the letter 0.
-  const bool levelChosen = levelIndex >= 0 && levelIndex < std::int32_t(LevelLetters.size());
-  const char level = levelChosen ? LevelLetters[static_cast<std::size_t>(levelIndex)] : '\0';
+  const char level = FParams.level;
 
   const std::int32_t count = FPuzzles.Count(boxSize, level);
   if (count <= 0) {
-    outcome.messages.push_back(Same("ENGINE ERROR: 001"));
+    outcome.messages.push_back(MessageText(TMessage::NoEntries));
     return false;
   }
   const std::int32_t index = TsdRandom::Below(count);
   std::string puzzleText;
   std::string solutionText;
   if (!FPuzzles.Fetch(boxSize, level, index, puzzleText, solutionText)) {
-    outcome.messages.push_back(Same("ENGINE ERROR: 002"));
+    outcome.messages.push_back(MessageText(TMessage::NoEntry));
     return false;
   }
 
@@ -301,10 +205,10 @@ bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcom
     outcome.resizeWindow = outcome.resizeWindow || boxSize != FBoxSize;
     FGridSetUp = true;
     // Overwritten when the puzzle is installed; until then the player's grid shows dots.
-    for (auto& row : FPlayGrid) row.fill('.');
+    for (auto& row : FData.play) row.fill('.');
     ForgetPlayerWork();
-    FCurrentColumn = 0;
-    FCurrentRow = 0;
+    FView.currentColumn = 0;
+    FView.currentRow = 0;
   }
 
   const std::string_view symbols = SymbolsOfBoxSize(boxSize);
@@ -323,14 +227,14 @@ bool TsdGame::NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcom
     ok = !FBoard->HasError() && FBoard->IsSolutionValid();
   }
   if (ok) {
-    FBoard->GetPuzzleGrid(FPlayGrid);
-    FBoard->GetPuzzleGrid(FGivenGrid);
-    FBoard->GetSolutionGrid(FSolutionGrid);
+    FBoard->GetPuzzleGrid(FData.play);
+    FBoard->GetPuzzleGrid(FData.given);
+    FBoard->GetSolutionGrid(FData.solution);
     ForgetPlayerWork();
     outcome.focusGrid = true;
     SetState(gsPuzzleView);
   } else {
-    if (FBoard->HasError()) outcome.messages.push_back(Same(FBoard->GetErrorText()));
+    if (FBoard->HasError()) outcome.messages.push_back(SameText(FBoard->GetErrorText()));
     SetState(gsEmpty);
   }
   outcome.stateChanged = true;
@@ -363,7 +267,7 @@ TOutcome TsdGame::Play() {
   TOutcome outcome;
   if (FGameState != gsPuzzleView && FGameState != gsSolutionView) return outcome;
   SetState(gsPlaying);
-  FStartTime = FClock.NowMs();
+  FTimer.Start(FClock.NowMs());
   ForgetPlayerWork();
   FFinishRecorded = false;
   outcome.stateChanged = true;
@@ -387,137 +291,35 @@ void TsdGame::ClearPlayerEntries() {
   const std::int32_t side = FBoard->GetSide();
   for (std::int32_t row = 0; row < side; ++row) {
     for (std::int32_t column = 0; column < side; ++column) {
-      if (FGivenGrid[row][column] == ' ') FPlayGrid[row][column] = ' ';
+      if (FData.given[row][column] == ' ') FData.play[row][column] = ' ';
     }
   }
 }
 
-TOutcome TsdGame::Hint() {
-  TOutcome outcome;
-  outcome.repaint = ClearMarks();
-  if (FPaused) return outcome;
-  const std::int32_t row = FCurrentRow;
-  const std::int32_t column = FCurrentColumn;
-  if (InBoard(row, column) && FGivenGrid[row][column] == ' ') {
-    const std::string symbol(1, FSolutionGrid[row][column]);
-    outcome.messages.push_back({"Per questa casella il miglior simbolo e' :" + symbol + ": ",
-                                "For this box the best symbol is :" + symbol + ": "});
-  }
-  outcome.focusGrid = true;
-  return outcome;
-}
-
-TOutcome TsdGame::Explain() {
-  TOutcome outcome;
-  outcome.repaint = ClearMarks();
-  if (FGameState != gsPlaying || FPaused || !FBoard) return outcome;
-  const tsdtech::TExplanation e =
-      tsdtech::ExplainNextStep(FBoxSize, Symbols(), FGivenGrid, FPlayGrid, FSolutionGrid);
-  // The row, column or box named first, faintly; the cells themselves over it.
-  const std::int32_t side = Side();
-  for (const tsdtech::TMarkedUnit& unit : e.FUnits) {
-    for (std::int32_t k = 0; k < side; ++k) {
-      std::int32_t row = unit.FIndex;
-      std::int32_t column = k;
-      if (unit.FKind == tsdtech::TUnitKind::Column) std::swap(row, column);
-      if (unit.FKind == tsdtech::TUnitKind::Box) {
-        row = unit.FIndex / FBoxSize * FBoxSize + k / FBoxSize;
-        column = unit.FIndex % FBoxSize * FBoxSize + k % FBoxSize;
-      }
-      if (InBoard(row, column)) FMarks[row][column] = TCellMark::Unit;
-    }
-  }
-  for (const tsdtech::TMarkedCell& cell : e.FCells) {
-    if (!InBoard(cell.FRow, cell.FColumn)) continue;
-    TCellMark& mark = FMarks[cell.FRow][cell.FColumn];
-    mark = std::max(mark, MarkOf(cell.FRole));
-  }
-  FMarked = !e.FCells.empty() || !e.FUnits.empty();
-  outcome.repaint = outcome.repaint || FMarked;
-  outcome.messages.push_back({e.FTextIT, e.FTextEN});
-  outcome.focusGrid = true;
-  return outcome;
-}
-
-bool TsdGame::ClearMarks() {
-  if (!FMarked) return false;
-  for (auto& row : FMarks) row.fill(TCellMark::None);
-  FMarked = false;
-  return true;
-}
+// ---- Moves and their history
 
 TOutcome TsdGame::EnterSymbol(char ch) {
   using TKind = TMove::TKind;
-  const TKind kind = !FNotesMode ? TKind::Enter : ch == ' ' ? TKind::ClearNotes : TKind::Note;
-  return ApplyMove({FCurrentColumn, FCurrentRow, ch, kind});
+  const TKind kind = !FView.notesMode ? TKind::Enter : ch == ' ' ? TKind::ClearNotes : TKind::Note;
+  return ApplyMove({FView.currentColumn, FView.currentRow, ch, kind});
 }
 
 TOutcome TsdGame::ApplyMove(const TMove& move) {
-  using TKind = TMove::TKind;
-  TOutcome outcome;
-  outcome.repaint = ClearMarks();
+  TOutcome outcome = ClearMarks();
   if (FGameState != gsPlaying || FPaused || !InBoard(move.row, move.column)) return outcome;
   SetCurrentCell(move.column, move.row);
-  const bool fillOrClear = move.kind == TKind::FillNotes && FillsNotes();
-  if (FGivenGrid[move.row][move.column] != ' ' && move.kind != TKind::FillNotes) return outcome;
-  // Exactly a symbol of the set: the rule checks compare bytes, so a lower-case letter stored here
-  // would never match its symbol.
-  const char ch = move.symbol;
-  const std::size_t value = ch == '\0' ? std::string_view::npos : Symbols().find(ch);
-  const TNotes bit = value == std::string_view::npos ? 0 : TNotes{1} << value;
-  const bool hasEntry = FPlayGrid[move.row][move.column] != ' ';
-  switch (move.kind) {
-    case TKind::Enter:
-      if (ch != ' ' && bit == 0) return outcome;
-      break;
-    case TKind::Note:
-      if (hasEntry || bit == 0) return outcome;
-      break;
-    case TKind::ClearNotes:
-      if (hasEntry) return outcome;
-      break;
-    case TKind::FillNotes:
-      break;
-  }
-
-  // What the move makes of every cell; an entry takes its symbol out of the notes of its row,
-  // column and box, its own cell's included.
-  TStep step{move, {}};
-  const std::int32_t side = Side();
-  const std::int32_t boxRow = move.row / FBoxSize;
-  const std::int32_t boxColumn = move.column / FBoxSize;
-  for (std::int32_t row = 0; row < side; ++row) {
-    for (std::int32_t column = 0; column < side; ++column) {
-      const bool self = row == move.row && column == move.column;
-      const bool peer = row == move.row || column == move.column ||
-                        (row / FBoxSize == boxRow && column / FBoxSize == boxColumn);
-      const char symbol = FPlayGrid[row][column];
-      const TNotes notes = FNotes[row][column];
-      char symbolAfter = symbol;
-      TNotes notesAfter = notes;
-      if (move.kind == TKind::Enter) {
-        if (self) symbolAfter = ch;
-        if (peer) notesAfter = notes & ~bit;
-      } else if (move.kind == TKind::FillNotes) {
-        if (FGivenGrid[row][column] == ' ' && symbol == ' ')
-          notesAfter = fillOrClear ? AllowedNotes(row, column) : 0;
-      } else if (self) {
-        notesAfter = move.kind == TKind::Note ? notes ^ bit : 0;
-      }
-      if (symbolAfter != symbol || notesAfter != notes)
-        step.changes.push_back({row, column, symbol, symbolAfter, notes, notesAfter});
-    }
-  }
+  std::optional<TStep> step = InterpretMove(FData, FBoxSize, Symbols(), move);
+  if (!step) return outcome;
   outcome.repaint = true;
-  if (!step.changes.empty()) {
-    Apply(step, true);
+  if (!step->changes.empty()) {
+    ApplyStep(FData, *step, true);
     FHistory.resize(FDone);
-    FHistory.push_back(std::move(step));
+    FHistory.push_back(std::move(*step));
     ++FDone;
     outcome.storeGame = true;
   }
   // Notes never count for completion; an entry is judged also when it changed nothing.
-  if (move.kind == TKind::Enter) CheckCompletionInto(outcome);
+  if (move.kind == TMove::TKind::Enter) CheckCompletionInto(outcome);
   return outcome;
 }
 
@@ -531,15 +333,8 @@ TOutcome TsdGame::Redo() {
   return Step(FHistory[FDone++], true);
 }
 
-void TsdGame::Apply(const TStep& step, bool forward) {
-  for (const TCellChange& change : step.changes) {
-    FPlayGrid[change.row][change.column] = forward ? change.symbolAfter : change.symbolBefore;
-    FNotes[change.row][change.column] = forward ? change.notesAfter : change.notesBefore;
-  }
-}
-
 TOutcome TsdGame::Step(const TStep& step, bool forward) {
-  Apply(step, forward);
+  ApplyStep(FData, step, forward);
   SetCurrentCell(step.move.column, step.move.row);
   TOutcome outcome;
   outcome.repaint = true;
@@ -548,19 +343,8 @@ TOutcome TsdGame::Step(const TStep& step, bool forward) {
   return outcome;
 }
 
-void TsdGame::CheckCompletionInto(TOutcome& outcome) {
-  if (std::optional<TBilingual> congratulation = CheckCompletion()) {
-    outcome.messages.push_back(std::move(*congratulation));
-    outcome.completed = true;
-    // A solved grid is no game to come back to; an undo after it keeps the game again.
-    outcome.storeGame = false;
-    outcome.forgetGame = true;
-    RecordFinishedGame(outcome);
-  }
-}
-
 TOutcome TsdGame::KeyOnGrid(char ch) {
-  const bool unmarked = ClearMarks();
+  const bool unmarked = ClearMarks().repaint;
   switch (FGameState) {
     case gsPlaying: {
       TOutcome outcome = ch != '\0' ? EnterSymbol(ch) : TOutcome{};
@@ -568,72 +352,29 @@ TOutcome TsdGame::KeyOnGrid(char ch) {
       return outcome;
     }
     case gsPlayingSolution:
-      return Saying(BackReminder);
+      return Saying(TMessage::BackReminder);
     case gsEmpty:
     case gsPuzzleView:
     case gsSolutionView:
       break;
   }
-  return Saying(StartReminder);
+  return Saying(TMessage::StartReminder);
 }
 
 TOutcome TsdGame::MenuEntry(char ch) {
   return EnterSymbol(ch);
 }
 
-bool TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
+TOutcome TsdGame::PointAtCell(std::int32_t column, std::int32_t row) {
   // A click: the marks go (they exist only during a game, where the window repaints after it).
-  ClearMarks();
-  if (FGameState != gsPlaying) return false;
+  TOutcome outcome = ClearMarks();
+  if (FGameState != gsPlaying) return outcome;
   SetCurrentCell(column, row);
-  return true;
+  outcome.repaint = true;
+  return outcome;
 }
 
-bool TsdGame::HasConflict(std::int32_t row, std::int32_t column) const {
-  if (!InBoard(row, column)) return false;
-  const char ch = FPlayGrid[row][column];
-  return ch != ' ' && (FBoard->ColHasDuplicate(ch, row, column, FPlayGrid) ||
-                       FBoard->RowHasDuplicate(ch, row, column, FPlayGrid) ||
-                       FBoard->BoxHasDuplicate(ch, row, column, FPlayGrid));
-}
-
-bool TsdGame::IsComplete() const {
-  if (!FBoard) return false;
-  const std::int32_t side = FBoard->GetSide();
-  for (std::int32_t row = 0; row < side; ++row) {
-    for (std::int32_t column = 0; column < side; ++column) {
-      if (FPlayGrid[row][column] == ' ') return false;
-    }
-  }
-  for (std::int32_t row = 0; row < side; ++row) {
-    for (std::int32_t column = 0; column < side; ++column) {
-      if (HasConflict(row, column)) return false;
-    }
-  }
-  return true;
-}
-
-TElapsed TsdGame::Elapsed() const {
-  // Whole milliseconds keep the split exact: 59 s never reads as 58.999... s.
-  const std::int64_t ms = std::llabs(ElapsedMs());
-  const std::int64_t hours = ms / 3'600'000;
-  const std::int64_t totalMinutes = ms / 60'000;
-  const std::int64_t totalSeconds = ms / 1'000;
-  return {hours, std::max<std::int64_t>(0, totalMinutes - 60 * hours),
-          std::max<std::int64_t>(0, totalSeconds - 60 * totalMinutes)};
-}
-
-std::optional<TBilingual> TsdGame::CheckCompletion() const {
-  if (!IsComplete()) return std::nullopt;
-  const TElapsed t = Elapsed();
-  const std::string h = std::to_string(t.hours);
-  const std::string m = std::to_string(t.minutes);
-  const std::string s = std::to_string(t.seconds);
-  return TBilingual{"Congratulazioni !\r\nhai completato CORRETTAMENTE\r\nil Sudoku in:" + h +
-                        ": ore, :" + m + " min. e " + s + " secondi.",
-                    "Congratulations !\r\nYou've successfully completed\r\nthe Sudoku puzzle in:" +
-                        h + ": hours, :" + m + " min. and " + s + " seconds."};
-}
+// ---- Keeping the game
 
 std::string TsdGame::SaveText() const {
   if (!FBoard || !GameRunning()) return {};
@@ -641,17 +382,35 @@ std::string TsdGame::SaveText() const {
   const TNotes allSymbols = (TNotes{1} << side) - 1;  // 25 bits at most
   TSavedGame saved;
   saved.boxSize = FBoxSize;
+  saved.level = FParams.level;
+  saved.source = FParams.source;
   saved.elapsedMs = std::clamp<std::int64_t>(ElapsedMs(), 0, MaxElapsedMs);
-  saved.errorMarking = FErrorMarking;
-  saved.notesMode = FNotesMode;
-  const auto open = [](char ch) { return ch == ' ' ? '.' : ch; };
+  saved.errorMarking = FView.errorMarking;
+  saved.notesMode = FView.notesMode;
+  saved.timerHidden = FView.timerHidden;
+  saved.fontSize = FView.fontSize;
+  saved.currentColumn = FView.currentColumn;
+  saved.currentRow = FView.currentRow;
+  // The grids the history starts from: now, with every step in force taken back. A history too
+  // long to keep starts where the game is now.
+  const bool keepsHistory = FHistory.size() <= MaxSavedMoves;
+  TGameState start = FData;
+  if (keepsHistory)
+    for (std::size_t k = FDone; k > 0; --k) ApplyStep(start, FHistory[k - 1], false);
+  const auto open = [](char ch) { return ch == ' ' ? OpenCell : ch; };
   for (std::int32_t row = 0; row < side; ++row) {
     for (std::int32_t column = 0; column < side; ++column) {
-      saved.puzzle += open(FGivenGrid[row][column]);
-      saved.solution += FSolutionGrid[row][column];
-      saved.player += open(FPlayGrid[row][column]);
-      saved.notes.push_back(FNotes[row][column] & allSymbols);
+      saved.puzzle += open(FData.given[row][column]);
+      saved.solution += FData.solution[row][column];
+      saved.player += open(FData.play[row][column]);
+      saved.notes.push_back(FData.notes[row][column] & allSymbols);
+      saved.startPlayer += open(start.play[row][column]);
+      saved.startNotes.push_back(start.notes[row][column] & allSymbols);
     }
+  }
+  if (keepsHistory) {
+    for (const TStep& step : FHistory) saved.moves.push_back(step.move);
+    saved.done = FDone;
   }
   return WriteSavedGame(saved);
 }
@@ -663,43 +422,60 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   const auto cells = static_cast<std::size_t>(side * side);
   // Only what the loader accepted comes here; anything else is left alone.
   if (GameRunning() || side == 0 || saved.puzzle.size() != cells ||
-      saved.solution.size() != cells || saved.player.size() != cells || saved.notes.size() != cells)
+      saved.solution.size() != cells || saved.player.size() != cells ||
+      saved.notes.size() != cells || saved.startPlayer.size() != cells ||
+      saved.startNotes.size() != cells || saved.done > saved.moves.size())
     return outcome;
 
   outcome.setUpGrid = true;
   outcome.resizeWindow = saved.boxSize != FBoxSize;
   outcome.stateChanged = true;
+  outcome.settingsChanged = true;
+  outcome.fontChanged = saved.fontSize != FView.fontSize;
   FGridSetUp = true;
   FBoard.reset();
   FBoard = std::make_unique<TsdBoard>(saved.boxSize, symbols, saved.puzzle, saved.solution);
   FBoxSize = saved.boxSize;
+  FParams = {saved.boxSize, saved.level, saved.source};
   ForgetPlayerWork();
-  FCurrentColumn = 0;
-  FCurrentRow = 0;
+  FView.currentColumn = 0;
+  FView.currentRow = 0;
+  FView.fontSize = std::clamp(saved.fontSize, SmallestFontSize, LargestFontSize);
   if (FBoard->HasError() || !FBoard->IsSolutionValid()) {
-    if (FBoard->HasError()) outcome.messages.push_back(Same(FBoard->GetErrorText()));
-    for (auto& row : FPlayGrid) row.fill('.');
+    if (FBoard->HasError()) outcome.messages.push_back(SameText(FBoard->GetErrorText()));
+    for (auto& row : FData.play) row.fill('.');
     SetState(gsEmpty);
     return outcome;
   }
-  FBoard->GetPuzzleGrid(FGivenGrid);
-  FBoard->GetSolutionGrid(FSolutionGrid);
-  FPlayGrid = FGivenGrid;
+  FBoard->GetPuzzleGrid(FData.given);
+  FBoard->GetSolutionGrid(FData.solution);
+  // The history is played again from its start; the loader saw that it leads to the grid kept.
+  const TNotes allSymbols = (TNotes{1} << side) - 1;
+  FData.play = FData.given;
   for (std::int32_t row = 0; row < side; ++row) {
     for (std::int32_t column = 0; column < side; ++column) {
       const auto cell = static_cast<std::size_t>(row * side + column);
-      if (FGivenGrid[row][column] != ' ') continue;
-      const char entry = saved.player[cell];
-      FPlayGrid[row][column] = symbols.find(entry) == std::string_view::npos ? ' ' : entry;
-      FNotes[row][column] = saved.notes[cell] & ((TNotes{1} << side) - 1);
+      if (FData.given[row][column] != ' ') continue;
+      const char entry = saved.startPlayer[cell];
+      FData.play[row][column] = symbols.find(entry) == std::string_view::npos ? ' ' : entry;
+      FData.notes[row][column] = saved.startNotes[cell] & allSymbols;
     }
   }
-  FErrorMarking = saved.errorMarking;
-  FNotesMode = saved.notesMode;
+  for (const TMove& move : saved.moves) {
+    std::optional<TStep> step = InterpretMove(FData, FBoxSize, symbols, move);
+    if (!step || step->changes.empty()) break;
+    ApplyStep(FData, *step, true);
+    FHistory.push_back(std::move(*step));
+  }
+  FDone = FHistory.size();
+  while (FDone > saved.done) ApplyStep(FData, FHistory[--FDone], false);
+  FView.errorMarking = saved.errorMarking;
+  FView.notesMode = saved.notesMode;
   SetState(gsPlaying);
-  FStartTime = FClock.NowMs() - saved.elapsedMs;
+  FView.timerHidden = saved.timerHidden;
+  SetCurrentCell(saved.currentColumn, saved.currentRow);
+  FTimer.Start(FClock.NowMs(), saved.elapsedMs);
   FFinishRecorded = false;
-  FLevel = -1;
   outcome.repaint = true;
   outcome.focusGrid = true;
   return outcome;

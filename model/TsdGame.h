@@ -12,8 +12,13 @@
 
 #include "BestTimes.h"
 #include "Bilingual.h"
+#include "GameClock.h"
+#include "GameParams.h"
+#include "GameState.h"
+#include "PlayerView.h"
 #include "PuzzleSource.h"
 #include "SavedGame.h"
+#include "Texts.h"
 #include "TsdBoard.h"
 
 // The state of the game. The player's grid is shown in gsPuzzleView and gsPlaying, the solution in
@@ -26,41 +31,18 @@ enum class GameState : std::uint8_t {
   gsPlayingSolution = 5,  // game running, solution shown
 };
 
-// Captions the window's controls share with the grid's menu: the error-marking check box's (the
-// menu's marking item while marking is off) and the hint action's.
-inline const TBilingual MarkingCaption{"Controllo attivo [F8]", "View errors [F8]"};
-inline const TBilingual HintCaption{"Suggerimento! [F4]", "Hint! [F4]"};
-// The notes-mode check box's caption.
-inline const TBilingual NotesCaption{"Note [F2]", "Notes [F2]"};
-
-// One change of the player's grid at the cell (column, row), as the model interprets it:
-//  - Enter: `symbol` goes into the cell, a space clears it; the symbol leaves the notes of the
-//    cell's row, column and box;
-//  - Note: `symbol` is noted in the cell, or taken out when it was noted;
-//  - ClearNotes: the cell's notes are all taken out;
-//  - FillNotes: every open cell without an entry gets as notes the symbols its row, column and box
-//    allow, or, when every such cell holds exactly those already, every note of the grid goes
-//    (the cell only says where the player was).
-// Notes are written only on an open cell without an entry.
-struct TMove {
-  enum class TKind : std::uint8_t { Enter, Note, ClearNotes, FillNotes };
-  std::int32_t column = 0;
-  std::int32_t row = 0;
-  char symbol = ' ';
-  TKind kind = TKind::Enter;
-};
-
-// A grid of notes, indexed [row][column] like the character grids; only the S×S corner is used.
-using TNoteGrid = std::array<std::array<TNotes, MaxSide>, MaxSide>;
-
-// What an operation asks of the window. The window carries it out in the order of the fields: set
-// the grid up for BoxSize() (sizing the window for it first when resizeWindow), repaint the grid,
-// keep the game for the next run (SaveText()) or forget the kept one, show the messages one after
-// another, give the grid the focus, follow the state, take the new Generate caption. It also moves
-// the grid's current cell to the model's whenever they differ.
+// What an operation asks of the window; every operation that changes anything answers with one.
+// The window carries it out in the order of the fields: set the grid up for BoxSize() (sizing the
+// window for it first when resizeWindow), take the grid's new font size, show the settings (the
+// parameters in the radio groups, marking, notes mode and the hidden timer in their check boxes),
+// repaint the grid, keep the game for the next run (SaveText()) or forget the kept one, show the
+// messages one after another, give the grid the focus, follow the state, take the new Generate
+// caption. The grid's current cell is always the model's.
 struct TOutcome {
   bool setUpGrid = false;
   bool resizeWindow = false;
+  bool fontChanged = false;
+  bool settingsChanged = false;
   bool repaint = false;
   bool storeGame = false;   // the running game changed: keep it as it is now
   bool forgetGame = false;  // no game runs any more: nothing is to be resumed
@@ -115,18 +97,6 @@ struct TMenuItem {
   char symbol = 0;
 };
 
-// Why an explanation of the next step tints a cell; the window gives each its own light colour.
-// Where a cell plays several parts, the later value here wins.
-enum class TCellMark : std::uint8_t {
-  None,
-  Unit,       // in a row, column or box the explanation names
-  Struck,     // loses candidates on the way to the placement
-  Pattern,    // a cell of a pair or triple, or where a locked symbol can still go
-  Reason,     // holds a symbol that makes the point
-  Placement,  // takes the explained symbol
-  Wrong,      // the player's entry that cannot be right
-};
-
 // What one cell of the grid shows.
 struct TCellView {
   char symbol = ' ';                 // a space shows nothing
@@ -143,20 +113,10 @@ struct THighlight {
   char noteSymbol = 0;      // the current cell's symbol, when it is among this cell's notes
 };
 
-// Whole hours, and the minutes and seconds beyond them.
-struct TElapsed {
-  std::int64_t hours = 0;
-  std::int64_t minutes = 0;
-  std::int64_t seconds = 0;
-};
-
-// The clock the game reads: milliseconds since 1970-01-01 00:00 UTC.
-class IGameClock {
- public:
-  virtual ~IGameClock() = default;
-  virtual std::int64_t NowMs() const = 0;
-};
-
+// The mid-end of one game: it holds the parameters, the game state, the player's view and the
+// move history, runs Generate with its retries, keeps and resumes the game, and answers every
+// operation with a TOutcome. The rules live beside it: the entry rule in GameState, what each
+// state shows in StateViews.cpp, the texts in Texts, the clock in GameClock.
 class TsdGame {
  public:
   // A Generate makes a first attempt and up to ten more before it gives up.
@@ -173,6 +133,13 @@ class TsdGame {
   // ---- The data
   GameState State() const { return FGameState; }
   bool GameRunning() const;
+  // What the next Generate makes; a resumed game brings its own.
+  const TGameParams& Params() const { return FParams; }
+  // The grids and notes of the current puzzle.
+  const TGameState& GameData() const { return FData; }
+  // Where the player is and how the game is shown.
+  const TPlayerView& View() const { return FView; }
+  // The box size of the puzzle on screen (the parameters' may already be another).
   std::int32_t BoxSize() const { return FBoxSize; }
   std::int32_t Side() const { return FBoxSize * FBoxSize; }
   // The symbol set of the box size, one character per value.
@@ -180,36 +147,43 @@ class TsdGame {
   // The board of the current puzzle, made by the first attempt that reaches the catalogue and
   // replaced only when the box size changes; none before.
   const TsdBoard* Board() const { return FBoard.get(); }
-  // Only the Side() × Side() corner is used. The player's grid holds the givens and the entries;
-  // the given grid a space wherever the player may write; the solution grid the whole solution.
-  const TCharGrid& PlayGrid() const { return FPlayGrid; }
-  const TCharGrid& GivenGrid() const { return FGivenGrid; }
-  const TCharGrid& SolutionGrid() const { return FSolutionGrid; }
+  const TCharGrid& PlayGrid() const { return FData.play; }
+  const TCharGrid& GivenGrid() const { return FData.given; }
+  const TCharGrid& SolutionGrid() const { return FData.solution; }
+  const TNoteGrid& Notes() const { return FData.notes; }
   // False until the first attempt that reached the catalogue; the window hides the grid till then.
   bool GridSetUp() const { return FGridSetUp; }
-  // The moment Play started the game; it stays after a quit until the next Play.
-  std::int64_t StartTime() const { return FStartTime; }
 
-  // Error marking (conflicts struck through while playing); it carries over from game to game.
-  bool ErrorMarking() const { return FErrorMarking; }
-  TOutcome SetErrorMarking(bool on);
-  // Notes mode: symbols go into the notes instead of the cell. A setting like error marking.
-  bool NotesMode() const { return FNotesMode; }
-  TOutcome SetNotesMode(bool on);
-  // The notes of the player's grid; none outside a game.
-  const TNoteGrid& Notes() const { return FNotes; }
+  bool ErrorMarking() const { return FView.errorMarking; }
+  bool NotesMode() const { return FView.notesMode; }
+  // The clock hidden; every start of play, also on the way back from the solution, shows it.
+  bool TimerHidden() const { return FView.timerHidden; }
+  std::int32_t CurrentColumn() const { return FView.currentColumn; }
+  std::int32_t CurrentRow() const { return FView.currentRow; }
+  std::int32_t FontSize() const { return FView.fontSize; }
   // The noted symbols, in the order of the set.
   std::string NoteSymbols(TNotes notes) const;
-  // The clock hidden; every start of play, also on the way back from the solution, shows it.
-  bool TimerHidden() const { return FTimerHidden; }
-  void SetTimerHidden(bool hidden) { FTimerHidden = hidden; }
 
-  // The cell that entries and the hint go to; always a cell of the board.
-  std::int32_t CurrentColumn() const { return FCurrentColumn; }
-  std::int32_t CurrentRow() const { return FCurrentRow; }
-  void SetCurrentCell(std::int32_t column, std::int32_t row);
+  // ---- Settings: each answers with settingsChanged (and keeps a running game when it changed)
+  // The parameters of the next Generate. A box size outside 3..5 is taken: Generate refuses it
+  // with its message.
+  TOutcome SetBoxSize(std::int32_t boxSize);
+  TOutcome SetLevel(char level);
+  // Error marking (conflicts struck through while playing); it carries over from game to game.
+  TOutcome SetErrorMarking(bool on);
+  TOutcome ToggleErrorMarking() { return SetErrorMarking(!FView.errorMarking); }
+  // Notes mode: symbols go into the notes instead of the cell. A setting like error marking.
+  TOutcome SetNotesMode(bool on);
+  TOutcome ToggleNotesMode() { return SetNotesMode(!FView.notesMode); }
+  TOutcome SetTimerHidden(bool hidden);
+  TOutcome ToggleTimer() { return SetTimerHidden(!FView.timerHidden); }
+  // The grid's font one point larger or smaller, within SmallestFontSize..LargestFontSize.
+  TOutcome GrowFont();
+  TOutcome ShrinkFont();
+  // The cell that entries and the hint go to; clamped to the board.
+  TOutcome SetCurrentCell(std::int32_t column, std::int32_t row);
 
-  // ---- What the window shows
+  // ---- What the window shows (StateViews.cpp)
   TStateView StateView() const;
   std::vector<TMenuItem> ContextMenu() const;
   TCellView CellView(std::int32_t row, std::int32_t column) const;
@@ -223,34 +197,37 @@ class TsdGame {
   std::optional<TCommand> UndoRedoKey(bool shift) const;
   // The help page of the state: 0 getting started, 1 looking at a puzzle, 2 playing.
   int HelpPage() const;
-  static TBilingual QuitQuestion();
-  static TBilingual ResumeQuestion();
+  static TBilingual QuitQuestion() { return MessageText(TMessage::QuitQuestion); }
+  static TBilingual ResumeQuestion() { return MessageText(TMessage::ResumeQuestion); }
   // The one-line message for a saved game the loader refused, with the loader's reason.
-  static TBilingual SetAsideMessage(const TBilingual& reason);
+  static TBilingual SetAsideMessage(const TBilingual& reason) {
+    return MessageText(TMessage::SetAside, {reason});
+  }
   // The message for a game that could not be kept for the next run.
-  static TBilingual StoreFailedMessage();
+  static TBilingual StoreFailedMessage() { return MessageText(TMessage::StoreFailed); }
 
   // ---- Operations
-  // Generate with the size choice (0: 3×3, 1: 4×4, 2: 5×5) and level choice (0, 1, 2: E, M, A).
+  // A new puzzle from the parameters.
+  TOutcome Generate();
+  // The parameters for a size choice (0: 3×3, 1: 4×4, 2: 5×5) and a level choice (0, 1, 2: E, M,
+  // A; anything else: none), then Generate.
   TOutcome Generate(std::int32_t sizeIndex, std::int32_t levelIndex);
   TOutcome ToggleView();
   // Starts a game from the puzzle or solution view.
   TOutcome Play();
   // Ends a running game once the player confirmed QuitQuestion(): back to the puzzle, entries gone.
   TOutcome Quit();
-  // Blanks every cell of the player's grid that is not a given.
-  void ClearPlayerEntries();
   // The solution's symbol of the current cell, unless it is a given. A key: the marks go.
   TOutcome Hint();
   // The next step a person would take on the player's grid (during a game, on the grid shown):
   // a message, and the cells it talks about marked until the next key, click or entry. A wrong
   // entry is named before anything else; a full, correct grid has nothing to explain.
   TOutcome Explain();
-  // Takes the explanation's marks away; true when there were any (the grid needs a repaint). The
-  // window calls it for the keys and clicks it handles without the model; the model's own
-  // operations on a key, a click, an entry or a change of state call it themselves.
-  bool ClearMarks();
-  bool HasMarks() const { return FMarked; }
+  // Takes the explanation's marks away (a repaint when there were any). The window calls it for
+  // the keys and clicks it handles without the model; the model's own operations on a key, a
+  // click, an entry or a change of state call it themselves.
+  TOutcome ClearMarks();
+  bool HasMarks() const { return FView.marked; }
   // At the current cell: the entry rule and the completion check, or in notes mode the symbol
   // noted or taken out (a space clears the notes). Only during a game.
   TOutcome EnterSymbol(char ch);
@@ -260,7 +237,7 @@ class TsdGame {
   TOutcome ApplyMove(const TMove& move);
   // Takes back the newest step still in force, or puts back the oldest one taken back; its cell
   // becomes the current cell and the completion check follows. Only while the player's grid is
-  // shown in a game; a new game starts with no steps.
+  // shown in a game; a new game starts with no steps, a resumed one with the steps it had.
   TOutcome Undo();
   TOutcome Redo();
   bool CanUndo() const { return FDone > 0; }
@@ -269,15 +246,15 @@ class TsdGame {
   TOutcome KeyOnGrid(char ch);
   // A symbol or the delete item chosen from the grid's menu.
   TOutcome MenuEntry(char ch);
-  // A right click on a cell; during a game it makes the cell current (true).
-  bool PointAtCell(std::int32_t column, std::int32_t row);
+  // A right click on a cell: the marks go; during a game the cell becomes current.
+  TOutcome PointAtCell(std::int32_t column, std::int32_t row);
 
   // ---- Keeping a game between runs
   // The running game as the saved-game format writes it, its elapsed time read now.
   std::string SaveText() const;
-  // Plays a game a loader accepted (ReadSavedGame) from where it was left: its puzzle, grids,
-  // notes and settings, the clock going on from its elapsed time, in gsPlaying. Only while no
-  // game runs.
+  // Plays a game a loader accepted (ReadSavedGame) from where it was left: its parameters, grids,
+  // notes, view and move history, the clock going on from its elapsed time, in gsPlaying. Only
+  // while no game runs.
   TOutcome Resume(const TSavedGame& saved);
 
   // ---- Comforts (Comforts.cpp)
@@ -295,8 +272,8 @@ class TsdGame {
   // the pause.
   bool Paused() const { return FPaused; }
   TOutcome SetPaused(bool paused);
-  // The level the game was generated at (0, 1, 2), or -1 when not known (a resumed game).
-  std::int32_t Level() const { return FLevel; }
+  // The level of the game's parameters (0, 1, 2: E, M, A), or -1 for none.
+  std::int32_t Level() const;
   // The finished games; a game finished for the first time joins them.
   const TBestTimes& BestTimes() const { return FBestTimes; }
   void SetBestTimes(TBestTimes times) { FBestTimes = std::move(times); }
@@ -306,34 +283,21 @@ class TsdGame {
   // ---- Rules
   bool HasConflict(std::int32_t row, std::int32_t column) const;
   bool IsComplete() const;
-  // The time since Play, the paused spans left out.
-  TElapsed Elapsed() const;
+  // The time the game has been played: since Play, and before that in earlier runs of a resumed
+  // game; on the monotonic clock, so a change of the wall clock does not move it.
   std::int64_t ElapsedMs() const;
+  TElapsed Elapsed() const { return SplitElapsed(ElapsedMs()); }
   // The congratulation, when the grid is full and free of conflicts.
   std::optional<TBilingual> CheckCompletion() const;
 
  private:
-  bool NewPuzzle(std::int32_t sizeIndex, std::int32_t levelIndex, TOutcome& outcome);
+  bool NewPuzzle(TOutcome& outcome);
   void SetState(GameState state);
   bool InBoard(std::int32_t row, std::int32_t column) const;
   // A new game or none: no notes, no history.
   void ForgetPlayerWork();
-
-  // One cell as a step left it, and as it was before.
-  struct TCellChange {
-    std::int32_t row;
-    std::int32_t column;
-    char symbolBefore;
-    char symbolAfter;
-    TNotes notesBefore;
-    TNotes notesAfter;
-  };
-  struct TStep {
-    TMove move;
-    std::vector<TCellChange> changes;
-  };
-  // Writes the step's cells as it left them (forward) or as it found them.
-  void Apply(const TStep& step, bool forward);
+  // Blanks every cell of the player's grid that is not a given.
+  void ClearPlayerEntries();
   // Undo or redo of a step: its cells, the current cell, the completion check.
   TOutcome Step(const TStep& step, bool forward);
   void CheckCompletionInto(TOutcome& outcome);
@@ -341,35 +305,24 @@ class TsdGame {
   void RecordFinishedGame(TOutcome& outcome);
   // A pause ends: the clock goes on from where it stood.
   void EndPause();
-  // A FillNotes move fills (true) rather than clears.
-  bool FillsNotes() const;
+  TOutcome Setting(bool changed);
 
   const IPuzzleSource& FPuzzles;
   const IGameClock& FClock;
   std::unique_ptr<TsdBoard> FBoard;
+  TGameParams FParams;
   std::int32_t FBoxSize = 3;
-  TCharGrid FPlayGrid{};
-  TCharGrid FGivenGrid{};
-  TCharGrid FSolutionGrid{};
+  TGameState FData;
+  TPlayerView FView;
   GameState FGameState = GameState::gsEmpty;
-  std::int64_t FStartTime = 0;
+  TGameTimer FTimer;
   bool FGridSetUp = false;
-  bool FErrorMarking = false;
-  bool FTimerHidden = false;
-  bool FNotesMode = false;
-  TNoteGrid FNotes{};
   // The steps of the game, oldest first; the first FDone are in force, the rest were undone.
   std::vector<TStep> FHistory;
   std::size_t FDone = 0;
-  std::int32_t FCurrentColumn = 0;
-  std::int32_t FCurrentRow = 0;
-  // The tints of the last explanation, [row][column]; FMarked while any is set.
-  std::array<std::array<TCellMark, MaxSide>, MaxSide> FMarks{};
-  bool FMarked = false;
   bool FHighlighting = false;
   bool FPaused = false;
-  std::int64_t FPausedAt = 0;
-  std::int32_t FLevel = -1;
+  std::int64_t FPausedElapsed = 0;  // the time played when the pause began
   bool FFinishRecorded = false;
   TBestTimes FBestTimes;
 };

@@ -3,7 +3,7 @@
 #
 #   scripts/install-deps.sh               what `make run` and `make test` need
 #   scripts/install-deps.sh GROUP...      that, and each group's own tools: asan, bench, bench-peers,
-#                                         format, fuzz, memcheck; `package` alone needs only the build
+#                                         format, fuzz, memcheck, shots; `package` alone needs only the build
 #   scripts/install-deps.sh --packages P...   exactly the packages named (install-peers.sh uses it)
 set -euo pipefail
 
@@ -27,8 +27,9 @@ group_packages() {
     format) echo clang-format ;;
     fuzz) echo clang libclang-rt-14-dev ;;            # libFuzzer comes with clang's runtime
     memcheck) echo valgrind ;;
+    shots) echo faketime ;;                           # a frozen clock for docs/screenshots/compare.sh
     package) ;;
-    *) echo "$(basename "$0"): unknown group '$1' (asan bench bench-peers format fuzz memcheck package)" >&2
+    *) echo "$(basename "$0"): unknown group '$1' (asan bench bench-peers format fuzz memcheck package shots)" >&2
        return 1 ;;
   esac
 }

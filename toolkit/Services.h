@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QRect>
 #include <QString>
 #include <QThread>
@@ -54,11 +55,15 @@ class IUrlOpener {
   virtual bool Open(QWidget* parent, const QUrl& url, std::function<void()> failedLater) = 0;
 };
 
-// The current local date and time, and a blocking pause of the calling (GUI) thread.
+// The current local date and time, a monotonic clock, and a blocking pause of the calling (GUI)
+// thread.
 class ITimeService {
  public:
   virtual ~ITimeService() = default;
   virtual QDateTime Now() const = 0;
+  // Milliseconds on a clock that only goes forward, whatever the wall clock does (a daylight-saving
+  // change, the user setting the time); its origin means nothing.
+  virtual qint64 MonotonicMs() const { return QDeadlineTimer::current().deadline(); }
   // Blocks without processing events; a test's stand-in may return at once.
   virtual void Pause(int milliseconds) const {
     QThread::msleep(static_cast<unsigned long>(milliseconds));

@@ -1,15 +1,16 @@
-// A digital LED-style clock showing the time of day shifted by an offset.
+// A digital LED-style clock showing a duration.
 #include "TDigitalClock.h"
 
 #include <QAccessible>
 #include <QPalette>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "Accessibility.h"
-#include "Services.h"
 
 namespace {
-constexpr int SecondsPerDay = 24 * 60 * 60;
+constexpr int ShortestText = 8;  // "hh:mm:ss"
 constexpr int RefreshMs = 250;
 const QColor SegmentColour(192, 192, 192);  // silver
 const QColor PanelColour(24, 24, 24);
@@ -36,43 +37,31 @@ TDigitalClock::TDigitalClock(QWidget* parent) : QLCDNumber(parent) {
   Refresh();
 }
 
-void TDigitalClock::SetTimeService(const ITimeService* time) {
-  FTime = time;
+void TDigitalClock::SetElapsedSource(TElapsedFn elapsedMs) {
+  FElapsed = std::move(elapsedMs);
   Refresh();
 }
 
-void TDigitalClock::SetOffset(int hours, int minutes, int seconds) {
-  // Kept within one day so any sum of parts, negative ones included, stays a time of day.
-  long long total = 3600LL * hours + 60LL * minutes + seconds;
-  total %= SecondsPerDay;
-  if (total < 0) total += SecondsPerDay;
-  FOffsetSeconds = static_cast<int>(total);
-  Refresh();
+QString TDigitalClock::Format(qint64 ms) {
+  const qint64 seconds = ms > 0 ? ms / 1000 : 0;
+  const QChar zero(QLatin1Char('0'));
+  return QStringLiteral("%1:%2:%3")
+      .arg(seconds / 3600, 2, 10, zero)
+      .arg(seconds / 60 % 60, 2, 10, zero)
+      .arg(seconds % 60, 2, 10, zero);
 }
 
 QString TDigitalClock::Text() const {
-  if (FFrozen && !FShown.isEmpty()) return FShown;
-  const QTime now = FTime ? FTime->Now().time() : QTime::currentTime();
-  const int seconds = (now.msecsSinceStartOfDay() / 1000 + FOffsetSeconds) % SecondsPerDay;
-  return QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss"));
-}
-
-void TDigitalClock::SetFrozen(bool frozen) {
-  if (frozen == FFrozen) return;
-  if (frozen) Refresh();
-  FFrozen = frozen;
-  if (frozen) {
-    FTimer->stop();
-  } else {
-    FTimer->start(RefreshMs);
-    Refresh();
-  }
+  return Format(FElapsed ? FElapsed() : 0);
 }
 
 void TDigitalClock::Refresh() {
   const QString text = Text();
   if (text == FShown) return;
   FShown = text;
+  // Past 99 hours the clock takes another digit rather than lose the first.
+  const int digits = std::max<int>(ShortestText, static_cast<int>(text.size()));
+  if (digitCount() != digits) setDigitCount(digits);
   display(text);
   // A screen reader reads the clock as the time it shows; it hears of each new second only while
   // the clock is on screen.

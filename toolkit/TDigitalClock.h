@@ -1,38 +1,34 @@
-// A digital LED-style clock: the current time of day plus an offset, as "hh:mm:ss" in 24-hour form.
+// A digital LED-style clock that shows a duration it is handed, as "hh:mm:ss" (more hour digits
+// past 99 hours): the time a game has been played.
 #pragma once
 
 #include <QLCDNumber>
-#include <QTime>
+#include <functional>
 
-class ITimeService;
 class QTimer;
 
 class TDigitalClock : public QLCDNumber {
   Q_OBJECT
 
  public:
+  // Where the clock reads the duration it shows, in milliseconds; none shows 00:00:00.
+  using TElapsedFn = std::function<qint64()>;
+
   explicit TDigitalClock(QWidget* parent = nullptr);
 
-  // The clock reads its time here; nullptr means the system clock.
-  void SetTimeService(const ITimeService* time);
-
-  // Offset added to the time of day; negative values allowed.
-  void SetOffset(int hours, int minutes, int seconds);
+  void SetElapsedSource(TElapsedFn elapsedMs);
 
   // The text currently shown, "hh:mm:ss".
   QString Text() const;
-
-  // A frozen clock keeps showing what it showed (a paused game); thawed, it reads the time again.
-  void SetFrozen(bool frozen);
-  bool Frozen() const { return FFrozen; }
+  // A duration as the clock shows it: whole hours (two digits at least, never wrapped at a day),
+  // minutes and seconds; a negative one as 00:00:00.
+  static QString Format(qint64 ms);
 
  public slots:
   void Refresh();
 
  private:
-  const ITimeService* FTime = nullptr;
-  int FOffsetSeconds = 0;
+  TElapsedFn FElapsed;
   QString FShown;
   QTimer* FTimer = nullptr;
-  bool FFrozen = false;
 };

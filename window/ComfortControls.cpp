@@ -80,9 +80,8 @@ void TfrmSudoku::FollowComforts() {
   ui->btnPausa->setIcon(PauseIcon(paused, devicePixelRatioF()));
   ui->btnPausa->setToolTip(pauseName);
   ui->btnPausa->setAccessibleName(pauseName);
-  // The clock stands while the game is paused, and goes on from where it stood.
-  if (!paused && ui->Clock1->Frozen() && FGame.GameRunning()) StartClock();
-  ui->Clock1->SetFrozen(paused);
+  // The clock shows the model's time, which stands while the game is paused.
+  ui->Clock1->Refresh();
 }
 
 void TfrmSudoku::cbxEvidenziaClick() {

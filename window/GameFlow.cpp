@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QDateTime>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "Language.h"
+#include "PuzzleCatalogue.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
 #include "TRadioGroup.h"
@@ -16,7 +18,7 @@ void TfrmSudoku::FormShow() {
   ui->sg1->hide();
   FBoxLineWidth = 3;
   SetWindowSizeFor(3);
-  ui->cbgLivello->SetItemIndex(0);
+  ShowSettings();
   ApplyState();
   UILanguage = QStringLiteral("EN");
   ApplyLanguage();
@@ -29,7 +31,7 @@ void TfrmSudoku::FormClose() {
 }
 
 void TfrmSudoku::ActGeneraExecute() {
-  Process(FGame.Generate(ui->cbg1->ItemIndex(), ui->cbgLivello->ItemIndex()));
+  Process(FGame.Generate());
 }
 
 void TfrmSudoku::ActToggleViewExecute() {
@@ -47,14 +49,6 @@ void TfrmSudoku::ActPlayExecute() {
     return;
   }
   Process(FGame.Play());
-  if (FGame.State() == GameState::gsPlaying) StartClock();
-}
-
-void TfrmSudoku::StartClock() {
-  // The clock shows the time of day plus its offset, so it reads 00:00:00 at Play and then the
-  // time elapsed since (a resumed game's start lies back by the time it had run).
-  const QTime start = QDateTime::fromMSecsSinceEpoch(FGame.StartTime()).time();
-  ui->Clock1->SetOffset(-start.hour(), -start.minute(), -start.second());
 }
 
 void TfrmSudoku::StoreGame() {
@@ -83,7 +77,20 @@ void TfrmSudoku::OfferResume() {
   if (answer == TConfirmAnswer::No) FServices.store->Discard();
   if (answer != TConfirmAnswer::Yes) return;
   Process(FGame.Resume(*read.game));
-  if (FGame.State() == GameState::gsPlaying) StartClock();
+}
+
+void TfrmSudoku::ShowSettings() {
+  const TGameParams& params = FGame.Params();
+  ui->cbg1->SetItemIndex(params.boxSize - 3);
+  const auto level = std::find(LevelLetters.begin(), LevelLetters.end(), params.level);
+  ui->cbgLivello->SetItemIndex(
+      level == LevelLetters.end() ? -1 : static_cast<int>(level - LevelLetters.begin()));
+  const QSignalBlocker marking(ui->cbxControllo);
+  const QSignalBlocker notes(ui->cbxNote);
+  const QSignalBlocker timer(ui->cbxHideTimer);
+  ui->cbxControllo->setChecked(FGame.ErrorMarking());
+  ui->cbxNote->setChecked(FGame.NotesMode());
+  ui->cbxHideTimer->setChecked(FGame.TimerHidden());
 }
 
 void TfrmSudoku::ActSuggerisciExecute() {
@@ -109,19 +116,11 @@ void TfrmSudoku::ApplyState() {
   ui->cbgLivello->setEnabled(false);
   FMenuAutoPopup = false;
 
-  {
-    // The check boxes show the model's settings, which a resumed game brings along; the model
-    // already holds them, so their reactions need not run.
-    const QSignalBlocker marking(ui->cbxControllo);
-    const QSignalBlocker notes(ui->cbxNote);
-    ui->cbxControllo->setChecked(FGame.ErrorMarking());
-    ui->cbxNote->setChecked(FGame.NotesMode());
-  }
+  ShowSettings();
   if (view.gamePanel) {
     ui->pnlGameOn->show();
-    // Unchecking runs the box's reaction through its toggled signal; when it was unchecked
-    // already, the clock is shown all the same.
-    ui->cbxHideTimer->setChecked(FGame.TimerHidden());
+    // At Play the clock shows the new game's time at once.
+    ui->Clock1->Refresh();
     FollowTimer();
   }
   if (view.toggleCaption) ui->btnToggleView->setText(Tr(*view.toggleCaption));

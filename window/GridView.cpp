@@ -17,10 +17,6 @@
 
 namespace {
 
-// Grid font sizes the +/- buttons move between, in points.
-constexpr int SmallestFontSize = 8;
-constexpr int LargestFontSize = 16;
-
 const QColor CellColour(255, 255, 255);
 const QColor GivenColour(0, 0, 255);
 const QColor EntryColour(0, 0, 0);
@@ -179,7 +175,7 @@ void TfrmSudoku::SetWindowSizeFor(std::int32_t boxSize) {
 
   const TDrawGrid* grid = ui->sg1;
   const int side = boxSize * boxSize;
-  const int fontSize = grid->font().pointSize();
+  const int fontSize = FGame.FontSize();
   const int frame = 2 * grid->frameWidth();
   TWindowNeeds needs;
   needs.table = QSize(sizes->windowWidth, WindowHeight);
@@ -220,7 +216,7 @@ void TfrmSudoku::SetupGrid(std::int32_t boxSize) {
   if (grid->DrawFocusSelected()) grid->SetDrawFocusSelected(false);
   if (const TGridSizes* sizes = SizesFor(boxSize)) {
     const int side = boxSize * boxSize;
-    const int fontSize = grid->font().pointSize();
+    const int fontSize = FGame.FontSize();
     grid->SetRowCount(side);
     grid->SetColCount(side);
     grid->SetDefaultColWidth(fontSize + sizes->extraColWidth);
@@ -314,23 +310,23 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
 }
 
 void TfrmSudoku::btnFontPiuClick() {
-  TDrawGrid* grid = ui->sg1;
-  QFont font = grid->font();
-  if (font.pointSize() > LargestFontSize - 1) return;
-  font.setPointSize(font.pointSize() + 1);
-  grid->setFont(font);
-  grid->SetDefaultColWidth(grid->DefaultColWidth() + 1);
-  grid->SetDefaultRowHeight(grid->DefaultRowHeight() + 1);
-  update();
+  Process(FGame.GrowFont());
 }
 
 void TfrmSudoku::btnFontMenoClick() {
+  Process(FGame.ShrinkFont());
+}
+
+void TfrmSudoku::FollowFontSize(bool cells) {
   TDrawGrid* grid = ui->sg1;
   QFont font = grid->font();
-  if (font.pointSize() <= SmallestFontSize) return;
-  font.setPointSize(font.pointSize() - 1);
+  const int change = FGame.FontSize() - font.pointSize();
+  if (change == 0) return;
+  font.setPointSize(FGame.FontSize());
   grid->setFont(font);
-  grid->SetDefaultColWidth(grid->DefaultColWidth() - 1);
-  grid->SetDefaultRowHeight(grid->DefaultRowHeight() - 1);
+  if (cells) {
+    grid->SetDefaultColWidth(grid->DefaultColWidth() + change);
+    grid->SetDefaultRowHeight(grid->DefaultRowHeight() + change);
+  }
   update();
 }

@@ -49,10 +49,7 @@ void TfrmSudoku::showHelp(int page) {
   const QString file = Tr(QString::fromLatin1(entry.italian), QString::fromLatin1(entry.english));
   const QString dir = FHelpDir.isEmpty() ? DefaultHelpDir() : FHelpDir;
   OpenInBrowser(QUrl::fromLocalFile(QFileInfo(QDir(dir).filePath(file)).absoluteFilePath()),
-                {"Impossibile avviare un browser. Per leggere la guida, apri questa pagina nel tuo "
-                 "browser:",
-                 "No web browser could be started. To read the help, open this page in your "
-                 "browser:"});
+                MessageText(TMessage::NoBrowserHelp));
 }
 
 void TfrmSudoku::OpenInBrowser(const QUrl& url, const TBilingual& noBrowser) {

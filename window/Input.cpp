@@ -131,10 +131,10 @@ void TfrmSudoku::RunCommand(TCommand command) {
       ActPrintExecute();
       break;
     case TCommand::ToggleMarking:
-      ui->cbxControllo->toggle();  // its toggled signal runs the reaction
+      cbxControlloClick();
       break;
     case TCommand::ToggleTimer:
-      ui->cbxHideTimer->toggle();
+      cbxHideTimerClick();
       break;
     case TCommand::Generate:
       ActGeneraExecute();
@@ -143,7 +143,7 @@ void TfrmSudoku::RunCommand(TCommand command) {
       ActSpiegaExecute();
       break;
     case TCommand::ToggleNotes:
-      ui->cbxNote->toggle();  // its toggled signal runs the reaction
+      cbxNoteClick();
       break;
     case TCommand::Undo:
       Process(FGame.Undo());
@@ -161,7 +161,7 @@ void TfrmSudoku::RunCommand(TCommand command) {
 }
 
 void TfrmSudoku::ClearMarks() {
-  if (FGame.ClearMarks() && !ui->sg1->isHidden()) ui->sg1->viewport()->update();
+  if (FGame.ClearMarks().repaint && !ui->sg1->isHidden()) ui->sg1->viewport()->update();
 }
 
 void TfrmSudoku::sg1KeyDown(int keyCode) {
@@ -175,9 +175,7 @@ void TfrmSudoku::sg1MouseDown(Qt::MouseButton button, const QPoint& viewportPos)
   int row = -1;
   // A click beside the cells keeps the current cell, so entry and hint always have a cell.
   if (!ui->sg1->MouseToCell(viewportPos, column, row)) return;
-  if (!FGame.PointAtCell(column, row)) return;
-  ui->sg1->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
-  ui->sg1->viewport()->update();
+  Process(FGame.PointAtCell(column, row));
 }
 
 void TfrmSudoku::BuildContextMenu() {
@@ -220,11 +218,12 @@ void TfrmSudoku::N11Click(char symbol) {
 
 void TfrmSudoku::N21Click() {
   if (!ui->cbxControllo->isVisibleTo(this) || !ui->cbxControllo->isEnabled()) return;
-  ui->cbxControllo->toggle();  // its toggled signal runs the reaction
+  cbxControlloClick();
 }
 
+// F8, a click on the box or the menu's item: the model's marking switches, and the box shows it.
 void TfrmSudoku::cbxControlloClick() {
-  Process(FGame.SetErrorMarking(ui->cbxControllo->isChecked()));
+  Process(FGame.ToggleErrorMarking());
   ReportCellNames();
   if (ui->sg1->isHidden()) return;
   ui->sg1->viewport()->update();
@@ -233,12 +232,12 @@ void TfrmSudoku::cbxControlloClick() {
 }
 
 void TfrmSudoku::cbxHideTimerClick() {
-  FGame.SetTimerHidden(ui->cbxHideTimer->isChecked());
+  Process(FGame.ToggleTimer());
   FollowTimer();
 }
 
 void TfrmSudoku::cbxNoteClick() {
-  Process(FGame.SetNotesMode(ui->cbxNote->isChecked()));
+  Process(FGame.ToggleNotesMode());
   if (!ui->sg1->isHidden()) ui->sg1->setFocus();
 }
 

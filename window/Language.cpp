@@ -12,46 +12,47 @@ QString UILanguage = QStringLiteral("IT");
 
 namespace {
 
-struct TCaption {
+struct TControlCaption {
   const char* control;
   int item;  // −1: the control's caption (a group's title); ≥ 0: an item of a radio group
-  TBilingual text;
+  TCaption text;
 };
 
-// Controls first, then actions: a bound button that was given its own caption keeps it when its
-// action's caption changes afterwards.
-const TCaption Captions[] = {
-    {"btnGenera", -1, {"Genera [F10]", "Generate [F10]"}},
-    {"btnPlay", -1, {"Gioca [F5]", "Play [F5]"}},
-    {"btnToggleView", -1, {"Visualizza soluzione", "Show solution"}},
-    {"btnPrint", -1, {"Stampa [F7]", "Print [F7]"}},
-    {"cbxHideTimer", -1, {"Nascondi timer [F9]", "Hide timer [F9]"}},
-    {"cbxControllo", -1, MarkingCaption},
-    {"cbxNote", -1, NotesCaption},
-    {"cxButton1", -1, {"Suggerimento!", "Hint! [F4]"}},
-    {"StaticText3", -1, {"Dimensione +/-", ""}},
-    {"StaticText4", -1, {"dei caratteri e della griglia", "Font and Grid size +/-"}},
-    {"btnHelp", -1, {"Guida [F1]", "Help [F1]"}},
-    {"cbg1", -1, {"Dimensione ", "Sudoku size "}},
-    {"cbgLivello", -1, {"Livello di difficolt\u00e0", "Difficulty level "}},
-    {"cbgLivello", 0, {"Semplice", "Simple"}},
-    {"cbgLivello", 1, {"Medio", "Medium"}},
-    {"cbgLivello", 2, {"Alto", "high"}},
-    {"ActPrint", -1, {"Stampa [F7]", "Print [F7]"}},
-    {"ActGenera", -1, {"Genera [F10]", "Generate [F10]"}},
-    {"ActToggleView", -1, {"Visualizza soluzione", "Show solution"}},
-    {"ActPlay", -1, {"Gioca", "Play [F5]"}},
-    {"ActSuggerisci", -1, HintCaption},
-    {"ActSpiega", -1, {"Spiega [F3]", "Explain [F3]"}},
-    {"ActHelp", -1, {"Guida [F1]", "Help [F1]"}},
+// Which control takes which caption of the table (model/Texts.cpp). Controls first, then actions:
+// a bound button that was given its own caption keeps it when its action's caption changes
+// afterwards.
+const TControlCaption Captions[] = {
+    {"btnGenera", -1, TCaption::Generate},
+    {"btnPlay", -1, TCaption::PlayFirst},
+    {"btnToggleView", -1, TCaption::ShowSolutionFirst},
+    {"btnPrint", -1, TCaption::Print},
+    {"cbxHideTimer", -1, TCaption::HideTimer},
+    {"cbxControllo", -1, TCaption::Marking},
+    {"cbxNote", -1, TCaption::Notes},
+    {"cxButton1", -1, TCaption::HintButton},
+    {"StaticText3", -1, TCaption::FontSizeTop},
+    {"StaticText4", -1, TCaption::FontSizeBottom},
+    {"btnHelp", -1, TCaption::Help},
+    {"cbg1", -1, TCaption::SizeGroup},
+    {"cbgLivello", -1, TCaption::LevelGroup},
+    {"cbgLivello", 0, TCaption::LevelSimple},
+    {"cbgLivello", 1, TCaption::LevelMedium},
+    {"cbgLivello", 2, TCaption::LevelHigh},
+    {"ActPrint", -1, TCaption::Print},
+    {"ActGenera", -1, TCaption::Generate},
+    {"ActToggleView", -1, TCaption::ShowSolutionFirst},
+    {"ActPlay", -1, TCaption::PlayAction},
+    {"ActSuggerisci", -1, TCaption::Hint},
+    {"ActSpiega", -1, TCaption::Explain},
+    {"ActHelp", -1, TCaption::Help},
 };
 
 }  // namespace
 
 void TfrmSudoku::ApplyLanguage() {
-  for (const TCaption& caption : Captions) {
+  for (const TControlCaption& caption : Captions) {
     const QString name = QString::fromLatin1(caption.control);
-    const QString text = Tr(caption.text);
+    const QString text = Tr(CaptionText(caption.text));
     if (auto* action = findChild<QAction*>(name)) {
       action->setText(text);
     } else if (auto* group = findChild<TRadioGroup*>(name)) {

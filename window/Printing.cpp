@@ -187,8 +187,7 @@ QStringList RulesLines(int boxSize) {
 TPageLayout LayOutPage(QPaintDevice& device, const QSize& pageSize, const QSize& gridSize,
                        int boxSize) {
   const int boxWidth = PercentOf(pageSize.width(), 80);
-  const TSetText rules =
-      FitLines(PageFont(10, false), RulesLines(boxSize), device, boxWidth);
+  const TSetText rules = FitLines(PageFont(10, false), RulesLines(boxSize), device, boxWidth);
   const TSetText header =
       FitLines(PageFont(16, true), {QStringLiteral("Qualche attimo di relax offerto da")}, device,
                boxWidth, PercentOf(pageSize.height(), 10));
@@ -239,18 +238,14 @@ std::runtime_error PrintFailure(const QString& text) {
 // checked.
 void WritePage(const QString& spooled, QFile& target) {
   auto failed = [&target](const QString& reason) {
-    return PrintFailure(
-        Tr(QStringLiteral("Stampa non riuscita: impossibile scrivere il file %1 "
-                          "(%2)."),
-           QStringLiteral("Printing failed: the file %1 could not be written (%2)."))
-            .arg(QDir::toNativeSeparators(target.fileName()), reason));
+    return PrintFailure(Tr(MessageText(TMessage::PrintFileFailed))
+                            .arg(QDir::toNativeSeparators(target.fileName()), reason));
   };
   QFile page(spooled);
   QByteArray pdf;
   if (page.open(QIODevice::ReadOnly)) pdf = page.readAll();
   // A finished document ends with this marker; one cut short by a full disk does not.
-  if (!pdf.trimmed().endsWith("%%EOF"))
-    throw failed(Tr(QStringLiteral("pagina incompleta"), QStringLiteral("incomplete page")));
+  if (!pdf.trimmed().endsWith("%%EOF")) throw failed(Tr(MessageText(TMessage::PrintIncomplete)));
   if (target.write(pdf) != pdf.size() || !target.flush()) throw failed(target.errorString());
   target.close();
   if (target.error() != QFileDevice::NoError) throw failed(target.errorString());
@@ -259,9 +254,7 @@ void WritePage(const QString& spooled, QFile& target) {
 }  // namespace
 
 void TfrmSudoku::PrintPage(QPrinter& printer) {
-  const QString refused =
-      Tr(QStringLiteral("Stampa non riuscita: la stampante non ha accettato il lavoro."),
-         QStringLiteral("Printing failed: the printer did not accept the job."));
+  const QString refused = Tr(MessageText(TMessage::PrintRefused));
   // The printing engine reports no failed write (a full disk, /dev/full): a page meant for a file
   // is composed into a private spool file, checked whole and copied with every write checked.
   // The chosen file is opened first, as the engine would, so one that cannot be opened fails the
@@ -289,9 +282,7 @@ void TfrmSudoku::PrintPage(QPrinter& printer) {
   ComposePage(canvas, layout, waterMark.isNull() ? nullptr : &waterMark,
               [grid](QPainter& p, const QRect& target) { grid->RenderContent(p, target); });
   if (!canvas.end()) {
-    throw PrintFailure(
-        Tr(QStringLiteral("Stampa non riuscita: la pagina non e' stata inviata alla stampante."),
-           QStringLiteral("Printing failed: the page could not be sent to the printer.")));
+    throw PrintFailure(Tr(MessageText(TMessage::PrintNotSent)));
   }
 
   if (!fileName.isEmpty()) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFont>
 #include <QGraphicsDropShadowEffect>
 #include <QIcon>
@@ -19,6 +20,7 @@
 #include <utility>
 
 #include "Language.h"
+#include "PuzzleCatalogue.h"
 #include "TActionButton.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
@@ -61,7 +63,7 @@ void KeepControlsUnclipped(QWidget* band) {
 }  // namespace
 
 std::int64_t TServiceClock::NowMs() const {
-  return FTime ? FTime->Now().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch();
+  return FTime ? FTime->MonotonicMs() : QDeadlineTimer::current().deadline();
 }
 
 TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, QWidget* parent)
@@ -151,7 +153,7 @@ void TfrmSudoku::BindControls() {
             sg1MouseDown(button, pos);
           });
   connect(grid, &TDrawGrid::CurrentCellChanged, this,
-          [this](int column, int row) { FGame.SetCurrentCell(column, row); });
+          [this](int column, int row) { Process(FGame.SetCurrentCell(column, row)); });
 
   // The context menu, stored with two placeholder items; the input code rebuilds it per state.
   popm1 = new QMenu(this);
@@ -172,19 +174,26 @@ void TfrmSudoku::BindControls() {
   connect(grid, &QWidget::customContextMenuRequested, this, openMenu);
   connect(grid->viewport(), &QWidget::customContextMenuRequested, this, openMenu);
 
-  // Check boxes react to every change of state, also one made by the program or a key.
+  // The check boxes and radio groups send the player's choice to the model, which they then show
+  // (ShowSettings, with their signals blocked); what they show is never read back. A box is
+  // toggled by a click, its key or a screen reader's toggle action: each switches the setting.
   connect(ui->cbxControllo, &QCheckBox::toggled, this, [this] { cbxControlloClick(); });
   connect(ui->cbxHideTimer, &QCheckBox::toggled, this, [this] { cbxHideTimerClick(); });
   connect(ui->cbxNote, &QCheckBox::toggled, this, [this] { cbxNoteClick(); });
+  connect(ui->cbg1, &TRadioGroup::ItemClicked, this,
+          [this](int index) { Process(FGame.SetBoxSize(3 + index)); });
+  connect(ui->cbgLivello, &TRadioGroup::ItemClicked, this, [this](int index) {
+    const bool known = index >= 0 && index < static_cast<int>(LevelLetters.size());
+    Process(FGame.SetLevel(known ? LevelLetters[static_cast<std::size_t>(index)] : '\0'));
+  });
   connect(ui->btnFontPiu, &QPushButton::clicked, this, [this] { btnFontPiuClick(); });
   connect(ui->btnFontMeno, &QPushButton::clicked, this, [this] { btnFontMenoClick(); });
   connect(ui->cxHyperLinkEdit2, &TLinkEdit::Clicked, this, [this] {
-    OpenInBrowser(QUrl(ui->cxHyperLinkEdit2->text()),
-                  {"Impossibile avviare un browser. La pagina si trova all'indirizzo:",
-                   "No web browser could be started. The page is at:"});
+    OpenInBrowser(QUrl(ui->cxHyperLinkEdit2->text()), MessageText(TMessage::NoBrowser));
   });
 
-  ui->Clock1->SetTimeService(FServices.time);
+  // The panel's clock shows the model's time, the same the congratulation and the kept game use.
+  ui->Clock1->SetElapsedSource([this] { return qint64{FGame.ElapsedMs()}; });
 #ifndef QT_NO_SESSIONMANAGER
   // A desktop session that ends asks first: the game goes with the time up to then.
   connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { StoreGame(); });
@@ -207,10 +216,14 @@ void TfrmSudoku::SetWaterMark(std::function<QImage()> waterMark) {
 
 void TfrmSudoku::Process(const TOutcome& outcome) {
   TDrawGrid* grid = ui->sg1;
+  // The font before the grid is set up, which sizes the cells for it.
+  if (outcome.fontChanged) FollowFontSize(!outcome.setUpGrid);
   if (outcome.setUpGrid) {
     if (outcome.resizeWindow) SetWindowSizeFor(FGame.BoxSize());
     SetupGrid(FGame.BoxSize());
   }
+  if (outcome.settingsChanged) ShowSettings();
+  // The grid's current cell is the model's; the grid only shows it.
   if (grid->Col() != FGame.CurrentColumn() || grid->Row() != FGame.CurrentRow())
     grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
   if (outcome.repaint) {

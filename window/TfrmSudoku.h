@@ -24,7 +24,7 @@ namespace Ui {
 class TfrmSudoku;
 }
 
-// The game's clock read from the window's time service.
+// The game's monotonic clock read from the window's time service.
 class TServiceClock final : public IGameClock {
  public:
   explicit TServiceClock(const ITimeService* time) : FTime(time) {}
@@ -77,6 +77,8 @@ class TfrmSudoku : public QWidget {
   void sg1DrawCell(QPainter& canvas, int column, int row, const QRect& rect, bool focused);
   void btnFontPiuClick();
   void btnFontMenoClick();
+  // The grid's font takes the model's size; with `cells`, the cells grow or shrink with it.
+  void FollowFontSize(bool cells);
 
   // ---- Input and context menu
   // The key preview: every key pressed in the window, once, before the focused control; true
@@ -94,6 +96,8 @@ class TfrmSudoku : public QWidget {
   void cbxHideTimerClick();
   void cbxNoteClick();
   void FollowTimer();
+  // The radio groups and check boxes show the model's parameters and settings.
+  void ShowSettings();
 
   // ---- Game flow
   void FormShow();
@@ -106,8 +110,6 @@ class TfrmSudoku : public QWidget {
   // A key or click the window handles without the model takes an explanation's marks away.
   void ClearMarks();
   void ApplyState();
-  // The clock shows the time since the model's start of the game.
-  void StartClock();
 
   // ---- Keeping the game between runs
   // Writes the running game to the store; a failure is told once per run.

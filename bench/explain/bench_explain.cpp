@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QRadioButton>
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
@@ -51,7 +52,8 @@ struct TExplainWindow {
     (void)QTest::qWaitForWindowExposed(Form.get());
     Form->activateWindow();
     (void)QTest::qWaitForWindowActive(Form.get());
-    Form->findChild<TRadioGroup*>(QStringLiteral("cbg1"))->SetItemIndex(boxSize - 3);
+    // As a click chooses it: the size goes to the model.
+    Form->findChild<TRadioGroup*>(QStringLiteral("cbg1"))->Item(boxSize - 3)->click();
     Press(Qt::Key_F10);
     Press(Qt::Key_F5);
     Form->resize(1240, 940);  // every cell of 25×25 in view, so every cell is painted

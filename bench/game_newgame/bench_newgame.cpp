@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -66,7 +67,8 @@ struct TBenchWindow {
 
   TDrawGrid* Grid() const { return Form->findChild<TDrawGrid*>(QStringLiteral("sg1")); }
   void ChooseSize(int boxSize) {
-    Form->findChild<TRadioGroup*>(QStringLiteral("cbg1"))->SetItemIndex(boxSize - 3);
+    // As a click chooses it: the size goes to the model.
+    Form->findChild<TRadioGroup*>(QStringLiteral("cbg1"))->Item(boxSize - 3)->click();
   }
   // The key through the window's own platform window, where a user's key arrives.
   void Press(Qt::Key key) { QTest::keyClick(Form->windowHandle(), key); }

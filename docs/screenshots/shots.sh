@@ -20,8 +20,14 @@ start_game() {
   rm -rf "$XDG_DATA_HOME/Tessamond"  # the game ended last time is kept: forget it
   "$1" >/dev/null 2>&1 &
   pid=$!
-  sleep 1.5
-  wid=$(xdotool search --onlyvisible --name '^Tessamond Vers' | head -1)
+  wid=""
+  for _ in $(seq 300); do  # up to 30 s on a busy machine
+    wid=$(xdotool search --onlyvisible --name '^Tessamond Vers' 2>/dev/null | head -1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { echo "shots.sh: the window did not appear" >&2; exit 1; }
+  sleep 0.5  # the first paint after mapping
   xdotool windowfocus --sync "$wid"
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$wid")"

@@ -73,6 +73,11 @@ def scenario(s, log):
         # The key goes to whichever cell is current when it arrives: type once the move is done.
         s.wait_until(f"cell {at} focused", lambda: cell.getState().contains(s.atspi.STATE_FOCUSED))
         s.key(symbol, delay=0)
+        # The key comes through the X server and the next cell's focus over the accessibility bus:
+        # the next move waits until this entry is in, or the key could land on the next cell.
+        held = f"Row {at[0] + 1}, column {at[1] + 1}: {symbol}"
+        s.wait_until(f"cell {at} to hold {symbol}", lambda: (
+            cells.getAccessibleAt(*at).name + ",").startswith(held + ","), timeout=30)
 
     def reads(at, text):
         return s.wait_until(f"cell {at} to read {text!r}",

@@ -230,7 +230,7 @@ class AtspiSession:
 
     # ---- waiting ---------------------------------------------------------------------------------
 
-    def wait_until(self, what, condition, timeout=5.0):
+    def wait_until(self, what, condition, timeout=30.0):
         deadline = time.monotonic() + timeout
         while True:
             if self.game is not None and self.game.poll() is not None:
@@ -288,7 +288,7 @@ class AtspiSession:
             found.append(node)
         return found
 
-    def find(self, role=None, name=None, root=None, timeout=5.0, into_tables=False):
+    def find(self, role=None, name=None, root=None, timeout=30.0, into_tables=False):
         what = f"{role or 'an object'} {name.pattern if isinstance(name, re.Pattern) else name!r}"
         return self.wait_until(
             what, lambda: (self.find_all(role, name, root, into_tables) or [None])[0], timeout)
@@ -315,7 +315,7 @@ class AtspiSession:
             boxes.append((window, texts))
         return boxes
 
-    def wait_for_message(self, timeout=5.0):
+    def wait_for_message(self, timeout=30.0):
         return self.wait_until("a message box", lambda: (self.message_boxes() or [None])[0],
                                timeout)
 

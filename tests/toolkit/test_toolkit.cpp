@@ -77,8 +77,8 @@ class TToolkitTest : public QObject {
   void ScrollBarsAppearOnlyWhenTheCellsDoNotFit();
   void ScrollBarsFollowTheAreaWithoutBars_data();
   void ScrollBarsFollowTheAreaWithoutBars();
-  void ClockShowsTimeOfDayPlusOffset_data();
-  void ClockShowsTimeOfDayPlusOffset();
+  void ClockShowsTheDurationHandedToIt_data();
+  void ClockShowsTheDurationHandedToIt();
   void ClockSegmentsStandOutFromTheirBackground();
   void ActionButtonFollowsItsActionUnlessGivenItsOwnCaption();
   void ActionButtonRunsItsActionOnlyWhileEnabled();
@@ -283,34 +283,27 @@ void TToolkitTest::ScrollBarsFollowTheAreaWithoutBars() {
   }
 }
 
-void TToolkitTest::ClockShowsTimeOfDayPlusOffset_data() {
-  QTest::addColumn<QTime>("now");
-  QTest::addColumn<int>("hours");
-  QTest::addColumn<int>("minutes");
-  QTest::addColumn<int>("seconds");
+void TToolkitTest::ClockShowsTheDurationHandedToIt_data() {
+  QTest::addColumn<qint64>("ms");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("no offset") << QTime(10, 20, 30) << 0 << 0 << 0 << "10:20:30";
-  QTest::newRow("elapsed since start") << QTime(10, 21, 35) << -10 << -20 << -30 << "00:01:05";
-  QTest::newRow("24-hour form") << QTime(23, 5, 9) << 0 << 0 << 0 << "23:05:09";
-  QTest::newRow("past midnight") << QTime(23, 59, 50) << 0 << 0 << 15 << "00:00:05";
-  QTest::newRow("before midnight") << QTime(0, 0, 5) << 0 << 0 << -10 << "23:59:55";
-  QTest::newRow("parts of mixed sign") << QTime(12, 0, 0) << 1 << -90 << 30 << "11:30:30";
-  QTest::newRow("whole days drop out") << QTime(8, 0, 0) << 48 << 0 << 0 << "08:00:00";
+  QTest::addColumn<int>("digits");
+  QTest::newRow("start") << qint64(0) << "00:00:00" << 8;
+  QTest::newRow("a second not yet whole") << qint64(999) << "00:00:00" << 8;
+  QTest::newRow("hours, minutes, seconds")
+      << qint64((3 * 3600 + 4 * 60 + 5) * 1000) << "03:04:05" << 8;
+  QTest::newRow("no wrap at a day") << qint64(25LL * 3600 * 1000) << "25:00:00" << 8;
+  QTest::newRow("a hundred hours") << qint64((100LL * 3600 + 59) * 1000) << "100:00:59" << 9;
+  QTest::newRow("negative") << qint64(-5000) << "00:00:00" << 8;
 }
 
-void TToolkitTest::ClockShowsTimeOfDayPlusOffset() {
-  QFETCH(QTime, now);
-  QFETCH(int, hours);
-  QFETCH(int, minutes);
-  QFETCH(int, seconds);
+void TToolkitTest::ClockShowsTheDurationHandedToIt() {
+  QFETCH(qint64, ms);
   QFETCH(QString, shown);
-  TStillTime time;
-  time.Current.setTime(now);
+  QFETCH(int, digits);
   TDigitalClock clock;
-  clock.SetTimeService(&time);
-  clock.SetOffset(hours, minutes, seconds);
+  clock.SetElapsedSource([ms] { return ms; });
   QCOMPARE(clock.Text(), shown);
-  QCOMPARE(clock.digitCount(), 8);
+  QCOMPARE(clock.digitCount(), digits);
 }
 
 namespace {
@@ -331,9 +324,8 @@ void TToolkitTest::ClockSegmentsStandOutFromTheirBackground() {
   panel.setPalette(QPalette(QColor(240, 240, 240)));
   auto* clock = new TDigitalClock(&panel);
   clock->setGeometry(18, 32, 156, 32);
-  TStillTime time;
-  time.Current.setTime(QTime(18, 48, 28));  // every segment lit in some digit
-  clock->SetTimeService(&time);
+  // Every segment lit in some digit.
+  clock->SetElapsedSource([] { return qint64{(18 * 3600 + 48 * 60 + 28) * 1000}; });
   panel.show();
   QVERIFY(QTest::qWaitForWindowExposed(&panel));
   const QImage shot = panel.grab(clock->geometry()).toImage();

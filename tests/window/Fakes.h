@@ -79,14 +79,20 @@ class TFakeUrlOpener final : public IUrlOpener {
   bool FailsLater = false;  // started, then reports a failure
 };
 
-// A clock that stands still until the test moves it.
+// A clock that stands still until the test moves it. Time passing moves the wall clock and the
+// monotonic one alike; a test that sets `Current` alone changes only the wall clock.
 class TFakeTime final : public ITimeService {
  public:
   QDateTime Now() const override { return Current; }
+  qint64 MonotonicMs() const override { return Monotonic; }
   // Returns at once; the pauses asked for are only added up.
   void Pause(int milliseconds) const override { PausedMs += milliseconds; }
-  void AdvanceSeconds(qint64 seconds) { Current = Current.addSecs(seconds); }
+  void AdvanceSeconds(qint64 seconds) {
+    Current = Current.addSecs(seconds);
+    Monotonic += 1000 * seconds;
+  }
   QDateTime Current{QDate(2024, 3, 14), QTime(10, 20, 30)};
+  qint64 Monotonic = 5'000'000;
   mutable qint64 PausedMs = 0;
 };
 

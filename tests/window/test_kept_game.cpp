@@ -2,6 +2,9 @@
 // during a game, the check box, the resume question at the next start, and a kept file that cannot
 // be read set aside with its message.
 #include <QCheckBox>
+#include <QPushButton>
+
+#include "TRadioGroup.h"
 
 #include "TDigitalClock.h"
 #include "WindowDriver.h"
@@ -169,11 +172,46 @@ class TestKeptGame : public QObject {
     QVERIFY(!w.Fakes.Store.Kept);
   }
 
+  // A resumed game brings its size and level into the radio groups, the clock hidden, the font
+  // size, the current cell and its undo history; after Quit, F10 makes a puzzle of that size and
+  // level.
+  void theWholeGameComesBack() {
+    TWindow w;
+    w.Source.Pairs[{4, 'M'}] = {MakePair(4)};
+    auto* level = w.Find<QRadioButton>("cbgLivelloItem1");
+    QTest::mouseClick(level, Qt::LeftButton, Qt::NoModifier, level->rect().center());
+    w.Reach(gsPlaying, 4);
+    const QPoint open = w.FirstCell(false);
+    GoToCell(w.Form.get(), open.x(), open.y());
+    w.Press(Qt::Key(w.Solution(open)));
+    w.Press(Qt::Key_F9);
+    QTest::mouseClick(w.Find<QPushButton>("btnFontPiu"), Qt::LeftButton);
+    w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+    w.Restart();
+    QCOMPARE(w.Find<TRadioGroup>("cbg1")->ItemIndex(), 1);
+    QCOMPARE(w.Find<TRadioGroup>("cbgLivello")->ItemIndex(), 1);
+    QVERIFY(!w.Find("Clock1")->isVisibleTo(w.Form.get()) &&
+            w.Find<QCheckBox>("cbxHideTimer")->isChecked());
+    QCOMPARE(w.Grid()->font().pointSize(), DefaultFontSize + 1);
+    QCOMPARE(QPoint(w.Grid()->Col(), w.Grid()->Row()), open);
+    QCOMPARE(w.Play(open), w.Solution(open));
+    w.Press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.Play(open), ' ');
+    w.Fakes.Confirm.Script = {TConfirmAnswer::Yes};
+    w.Press(Qt::Key_F5);
+    QCOMPARE(w.Game().State(), gsPuzzleView);
+    const int fetched = w.Source.FetchCalls;
+    w.Press(Qt::Key_F10);
+    QCOMPARE(w.Source.FetchCalls, fetched + 1);
+    QCOMPARE(w.Game().BoxSize(), 4);
+    QCOMPARE(w.Game().Params().level, 'M');
+  }
+
   // A kept file that is damaged, of another version or of no real game is set aside, with one
   // line saying why, and the window starts as it does with nothing kept.
   void unreadableGameIsSetAside() {
-    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 2\n",
-                                QByteArray(70000, 'x')};
+    const QByteArray files[] = {"", "Tessamond saved game 1\nbox 3\n", "Tessamond saved game 3\n",
+                                QByteArray(qsizetype(MaxSavedGameBytes) + 1, 'x')};
     const QString reasons[] = {"empty", "truncated", "from another version", "too large"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
       TWindow w(nullptr, files[i]);

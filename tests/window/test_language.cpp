@@ -13,7 +13,7 @@
 
 namespace {
 
-struct TCaption {
+struct TExpectedCaption {
   const char* control;
   int item;  // −2: the control's caption, −1: a group's title, ≥ 0: a group's item
   const char* italian;
@@ -21,7 +21,7 @@ struct TCaption {
 };
 
 // The captions in the order ApplyLanguage sets them.
-const TCaption Captions[] = {
+const TExpectedCaption Captions[] = {
     {"btnGenera", -2, "Genera [F10]", "Generate [F10]"},
     {"btnPlay", -2, "Gioca [F5]", "Play [F5]"},
     {"btnToggleView", -2, "Visualizza soluzione", "Show solution"},
@@ -47,7 +47,7 @@ const TCaption Captions[] = {
     {"ActHelp", -2, "Guida [F1]", "Help [F1]"},
 };
 
-QString CaptionOf(const TfrmSudoku& form, const TCaption& entry) {
+QString CaptionOf(const TfrmSudoku& form, const TExpectedCaption& entry) {
   const QString name = QString::fromLatin1(entry.control);
   if (auto* action = form.findChild<QAction*>(name)) return action->text();
   if (auto* group = form.findChild<TRadioGroup*>(name))
@@ -109,7 +109,7 @@ void TLanguageTest::EveryCaptionInTheLanguageOfTheCode() {
     UILanguage = code;
     w.Form.ApplyLanguage();
   }
-  for (const TCaption& c : Captions)
+  for (const TExpectedCaption& c : Captions)
     QCOMPARE(CaptionOf(w.Form, c), QString::fromUtf8(code == "IT" ? c.italian : c.english));
 }
 
@@ -120,7 +120,7 @@ void TLanguageTest::NoItalianCaptionIsLeftOnScreenAfterStart() {
   // Every Italian caption, of the table and as stored in the layout.
   QStringList italian = {QStringLiteral("Guida \n[F1]"), QStringLiteral("Semplice    "),
                          QStringLiteral("Livello di difficolt\u00e0 "), QStringLiteral("Gioca")};
-  for (const TCaption& c : Captions)
+  for (const TExpectedCaption& c : Captions)
     if (QString::fromUtf8(c.italian) != QString::fromUtf8(c.english))
       italian << QString::fromUtf8(c.italian);
   QStringList shown;

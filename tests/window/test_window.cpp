@@ -437,14 +437,17 @@ class TestWindow : public QObject {
     const QPoint open = w.FirstCell(false);  // where the hint has something to say
     GoToCell(w.Form.get(), open.x(), open.y());
     w.Fakes.PrintDialog.Confirm = false;
+    // Each switch of error marking, in the model and on its box.
     int markings = 0;
-    connect(w.Find<QCheckBox>("cbxControllo"), &QCheckBox::toggled, [&] { ++markings; });
     for (int hold = 0; hold < 2; ++hold)
       for (int i = 0; i < 5; ++i)
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+          const bool marking = w.Game().ErrorMarking();
           QKeyEvent event(type, key, Qt::NoModifier, QString(),
                           type == QEvent::KeyPress ? i > 0 : i < 4);
           QApplication::sendEvent(w.Form->windowHandle(), &event);
+          markings += w.Game().ErrorMarking() != marking;
+          QCOMPARE(w.Find<QCheckBox>("cbxControllo")->isChecked(), w.Game().ErrorMarking());
         }
     QCOMPARE(int(w.Fakes.Urls.Opened.size() + w.Messages().size() + w.Fakes.Confirm.Asked.size()) +
                  w.Fakes.PrintDialog.Calls + markings,
