@@ -188,6 +188,8 @@ class TMonkey {
   QString StateRowBroken(GameState state) {
     const bool outsideGame = state == gsEmpty || state == gsPuzzleView || state == gsSolutionView;
     const bool installed = state != gsEmpty;
+    // A paused game waits: no view of the solution, no hint, no explanation.
+    const bool paused = W.Game().Paused();
     QWidget* form = W.Form.get();
     const struct {
       const char* name;
@@ -198,10 +200,11 @@ class TMonkey {
         {"cbg1", W.Find("cbg1")->isEnabled(), outsideGame},
         {"cbgLivello", W.Find("cbgLivello")->isEnabled(), outsideGame},
         {"ActPrint", W.Action("ActPrint")->isEnabled(), installed},
-        {"ActToggleView", W.Action("ActToggleView")->isEnabled(), installed},
+        {"ActToggleView", W.Action("ActToggleView")->isEnabled(), installed && !paused},
         {"ActPlay", W.Action("ActPlay")->isEnabled(), installed},
-        {"ActSuggerisci", W.Action("ActSuggerisci")->isEnabled(), state == gsPlaying},
-        {"ActSpiega", W.Action("ActSpiega")->isEnabled(), state == gsPlaying},
+        {"ActSuggerisci", W.Action("ActSuggerisci")->isEnabled(), state == gsPlaying && !paused},
+        {"ActSpiega", W.Action("ActSpiega")->isEnabled(), state == gsPlaying && !paused},
+        {"paused outside a game", paused && state != gsPlaying, false},
         {"explanation marks outside a game", W.Game().HasMarks() && state != gsPlaying, false},
         {"ActHelp", W.Action("ActHelp")->isEnabled(), true},
         {"pnlGameOn visible", W.Find("pnlGameOn")->isVisibleTo(form), state == gsPlaying},
@@ -243,6 +246,8 @@ class TMonkey {
     if (game.GameRunning()) KeptUnanswered = false;
     if (!game.GameRunning())
       return kept && !KeptUnanswered ? QStringLiteral("a game is kept while none runs") : QString();
+    // A finished grid is no game to resume: it is forgotten until a change makes it unfinished.
+    if (!game.KeepsGame()) return kept ? QStringLiteral("a finished game is kept") : QString();
     if (!kept) return QStringLiteral("no game is kept while one runs");
     const TSavedGameRead read =
         ReadSavedGame(std::string_view(kept->constData(), std::size_t(kept->size())));
@@ -325,8 +330,8 @@ class TMonkey {
 
   void PressFunctionKey() {
     static const std::vector<Qt::Key> keys = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4,
-                                              Qt::Key_F5, Qt::Key_F6, Qt::Key_F7,
-                                              Qt::Key_F8, Qt::Key_F9, Qt::Key_F10};
+                                              Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8,
+                                              Qt::Key_F9, Qt::Key_F10};
     const Qt::Key key = PickFrom(keys);
     Press(key, Pick(5) == 0 ? RandomModifiers() : Qt::NoModifier,
           QStringLiteral("F%1").arg(int(key) - int(Qt::Key_F1) + 1));
@@ -354,7 +359,9 @@ class TMonkey {
     const TConfirmAnswer answer = W.Fakes.Confirm.Script.value(0);
     const bool yes = answer == TConfirmAnswer::Yes;
     Description = QStringLiteral("restart, resume answered %1")
-                      .arg(yes ? "Yes" : answer == TConfirmAnswer::No ? "No" : "by closing the box");
+                      .arg(yes                            ? "Yes"
+                           : answer == TConfirmAnswer::No ? "No"
+                                                          : "by closing the box");
     W.Restart();
     BoardMade = false;
     const bool resumed = kept && yes;
@@ -516,7 +523,7 @@ class TMonkey {
   std::vector<QPoint> Unanswered() const {
     std::vector<QPoint> cells;
     const TsdGame& game = W.Game();
-    if (!game.Board() || game.State() != gsPlaying) return cells;
+    if (!game.Board() || game.State() != gsPlaying || game.Paused()) return cells;
     for (int row = 0; row < game.Side(); ++row)
       for (int column = 0; column < game.Side(); ++column)
         if (game.PlayGrid()[row][column] != game.SolutionGrid()[row][column])
@@ -586,7 +593,8 @@ class TMonkey {
               .arg(QChar::fromLatin1(ch))
               .arg(cell.x())
               .arg(cell.y()));
-    if (W.Game().State() == gsPlaying && W.Play(cell) != ch) {
+    // A paused game takes no entry (and shows nothing to enter against).
+    if (W.Game().State() == gsPlaying && !W.Game().Paused() && W.Play(cell) != ch) {
       QWidget* focus = QApplication::focusWidget();
       ActionFault = QStringLiteral("'%1' typed at (%2, %3) left '%4'; focus on %5")
                         .arg(QChar::fromLatin1(ch))
