@@ -243,6 +243,6 @@ QStringList TDrawGridCellAccessible::actionNames() const {
 void TDrawGridCellAccessible::doAction(const QString& actionName) {
   TDrawGrid* grid = Grid();
   if (!grid || actionName != setFocusAction() || !isValid()) return;
-  grid->SetCurrentCell(FColumn, FRow);
+  grid->RequestCurrentCell(FColumn, FRow);
   grid->setFocus(Qt::OtherFocusReason);
 }

@@ -80,6 +80,19 @@ void TDrawGrid::SetDrawFocusSelected(bool on) {
   viewport()->update();
 }
 
+void TDrawGrid::SetCellRequestHandler(TCellRequestFn handler) {
+  FCellRequest = std::move(handler);
+}
+
+void TDrawGrid::RequestCurrentCell(int column, int row) {
+  const int c = FColCount > 0 ? std::clamp(column, 0, FColCount - 1) : 0;
+  const int r = FRowCount > 0 ? std::clamp(row, 0, FRowCount - 1) : 0;
+  if (FCellRequest)
+    FCellRequest(c, r);
+  else
+    SetCurrentCell(c, r);
+}
+
 void TDrawGrid::SetCurrentCell(int column, int row) {
   const int c = FColCount > 0 ? std::clamp(column, 0, FColCount - 1) : 0;
   const int r = FRowCount > 0 ? std::clamp(row, 0, FRowCount - 1) : 0;
@@ -269,7 +282,7 @@ void TDrawGrid::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     int c = -1;
     int r = -1;
-    if (MouseToCell(pos, c, r)) SetCurrentCell(c, r);
+    if (MouseToCell(pos, c, r)) RequestCurrentCell(c, r);
   }
   if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
   event->accept();
@@ -281,28 +294,28 @@ void TDrawGrid::keyPressEvent(QKeyEvent* event) {
       std::max(1, viewport()->height() / std::max(1, FDefaultRowHeight + FGridLineWidth));
   switch (event->key()) {
     case Qt::Key_Left:
-      SetCurrentCell(FCol - 1, FRow);
+      RequestCurrentCell(FCol - 1, FRow);
       break;
     case Qt::Key_Right:
-      SetCurrentCell(FCol + 1, FRow);
+      RequestCurrentCell(FCol + 1, FRow);
       break;
     case Qt::Key_Up:
-      SetCurrentCell(FCol, FRow - 1);
+      RequestCurrentCell(FCol, FRow - 1);
       break;
     case Qt::Key_Down:
-      SetCurrentCell(FCol, FRow + 1);
+      RequestCurrentCell(FCol, FRow + 1);
       break;
     case Qt::Key_Home:
-      SetCurrentCell(0, FRow);
+      RequestCurrentCell(0, FRow);
       break;
     case Qt::Key_End:
-      SetCurrentCell(FColCount - 1, FRow);
+      RequestCurrentCell(FColCount - 1, FRow);
       break;
     case Qt::Key_PageUp:
-      SetCurrentCell(FCol, FRow - pageRows);
+      RequestCurrentCell(FCol, FRow - pageRows);
       break;
     case Qt::Key_PageDown:
-      SetCurrentCell(FCol, FRow + pageRows);
+      RequestCurrentCell(FCol, FRow + pageRows);
       break;
     default:
       QAbstractScrollArea::keyPressEvent(event);

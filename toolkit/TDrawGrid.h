@@ -48,6 +48,12 @@ class TDrawGrid : public QAbstractScrollArea {
   int Col() const { return FCol; }
   int Row() const { return FRow; }
   void SetCurrentCell(int column, int row);
+  // Where the player's input (arrow keys, a click, a screen reader's focus action) asks the current
+  // cell to go. With a handler set, the grid does not move by itself: the handler decides (the
+  // owner's model) and sets the cell it chose; without one, the grid moves there at once.
+  using TCellRequestFn = std::function<void(int column, int row)>;
+  void SetCellRequestHandler(TCellRequestFn handler);
+  void RequestCurrentCell(int column, int row);
 
   // The cell under a point of the viewport; false and (−1, −1) when no cell is there.
   bool MouseToCell(const QPoint& viewportPos, int& column, int& row) const;
@@ -124,6 +130,7 @@ class TDrawGrid : public QAbstractScrollArea {
   int FRow = 0;
   TDrawCellFn FDrawCell;
   TCellNameFn FCellName;
+  TCellRequestFn FCellRequest;
   // Set by the accessible interface while it exists, which is only once something asked for it.
   friend class TDrawGridAccessible;
   TDrawGridAccessible* FAccessible = nullptr;

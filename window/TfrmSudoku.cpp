@@ -152,6 +152,13 @@ void TfrmSudoku::BindControls() {
           [this](Qt::MouseButton button, const QPoint& pos, Qt::KeyboardModifiers) {
             sg1MouseDown(button, pos);
           });
+  // The player's moves go to the model, which keeps the cell on the board; the grid then shows the
+  // model's cell (Process). A cell set on the grid by code is handed to the model alike.
+  grid->SetCellRequestHandler([this, grid](int column, int row) {
+    Process(FGame.SetCurrentCell(column, row));
+    // Also when the cell stays (an arrow at the edge): the grid scrolls it into view.
+    grid->SetCurrentCell(FGame.CurrentColumn(), FGame.CurrentRow());
+  });
   connect(grid, &TDrawGrid::CurrentCellChanged, this,
           [this](int column, int row) { Process(FGame.SetCurrentCell(column, row)); });
 
