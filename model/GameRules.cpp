@@ -61,15 +61,20 @@ std::optional<TBilingual> TsdGame::CheckCompletion() const {
                       SameText(std::to_string(t.seconds))});
 }
 
-void TsdGame::CheckCompletionInto(TOutcome& outcome) const {
+void TsdGame::CheckCompletionInto(TOutcome& outcome) {
   if (std::optional<TBilingual> congratulation = CheckCompletion()) {
     outcome.messages.push_back(std::move(*congratulation));
     outcome.completed = true;
+    // A solved grid is no game to come back to; an undo after it keeps the game again.
+    outcome.storeGame = false;
+    outcome.forgetGame = true;
+    RecordFinishedGame(outcome);
   }
 }
 
 TOutcome TsdGame::Hint() {
   TOutcome outcome = ClearMarks();
+  if (FPaused) return outcome;
   const std::int32_t row = FView.currentRow;
   const std::int32_t column = FView.currentColumn;
   if (InBoard(row, column) && FData.given[row][column] == ' ')
@@ -83,7 +88,7 @@ TOutcome TsdGame::Hint() {
 
 TOutcome TsdGame::Explain(bool wholeStep) {
   TOutcome outcome = ClearMarks();
-  if (FGameState != gsPlaying || !FBoard) return outcome;
+  if (FGameState != gsPlaying || FPaused || !FBoard) return outcome;
   // The whole step asked for at once is a view of its own: the stages go on as they were.
   const int stage = wholeStep ? tsdtech::kHintStages : NextHintStage(FView, FData, Side());
   const tsdtech::TExplanation e =

@@ -8,7 +8,9 @@ std::optional<TStep> InterpretMove(const TGameState& state, std::int32_t boxSize
   if (boxSize <= 0 || side != boxSize * boxSize || side > MaxSide || move.row < 0 ||
       move.column < 0 || move.row >= side || move.column >= side)
     return std::nullopt;
-  if (state.given[move.row][move.column] != ' ') return std::nullopt;
+  const bool fill = move.kind == TKind::FillNotes && FillsNotes(state, boxSize, symbols);
+  if (state.given[move.row][move.column] != ' ' && move.kind != TKind::FillNotes)
+    return std::nullopt;
   // Exactly a symbol of the set: the rule checks compare bytes, so a lower-case letter stored here
   // would never match its symbol.
   const char ch = move.symbol;
@@ -24,6 +26,8 @@ std::optional<TStep> InterpretMove(const TGameState& state, std::int32_t boxSize
       break;
     case TKind::ClearNotes:
       if (hasEntry) return std::nullopt;
+      break;
+    case TKind::FillNotes:
       break;
     default:
       return std::nullopt;
@@ -46,6 +50,9 @@ std::optional<TStep> InterpretMove(const TGameState& state, std::int32_t boxSize
       if (move.kind == TKind::Enter) {
         if (self) symbolAfter = ch;
         if (peer) notesAfter = notes & ~bit;
+      } else if (move.kind == TKind::FillNotes) {
+        if (state.given[row][column] == ' ' && symbol == ' ')
+          notesAfter = fill ? AllowedNotes(state, boxSize, symbols, row, column) : 0;
       } else if (self) {
         notesAfter = move.kind == TKind::Note ? notes ^ bit : 0;
       }

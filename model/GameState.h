@@ -45,5 +45,11 @@ struct TStep {
 // the board); a step without changes when the move is allowed but changes nothing.
 std::optional<TStep> InterpretMove(const TGameState& state, std::int32_t boxSize,
                                    std::string_view symbols, const TMove& move);
+// The symbols the row, column and box of the cell leave open for it (entries and givens counted).
+TNotes AllowedNotes(const TGameState& state, std::int32_t boxSize, std::string_view symbols,
+                    std::int32_t row, std::int32_t column);
+// A FillNotes move on `state` fills the notes (true), or clears them: every open cell without an
+// entry holds exactly what it allows already.
+bool FillsNotes(const TGameState& state, std::int32_t boxSize, std::string_view symbols);
 // Writes the step's cells as it left them (forward) or as it found them.
 void ApplyStep(TGameState& state, const TStep& step, bool forward);

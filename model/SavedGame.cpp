@@ -111,6 +111,8 @@ const char* KindWord(TMove::TKind kind) {
       return "note";
     case TMove::TKind::ClearNotes:
       return "clear";
+    case TMove::TKind::FillNotes:
+      return "fill";
   }
   return "";
 }
@@ -121,8 +123,8 @@ bool ReadMove(std::string_view line, std::string_view symbols, TMove& move) {
   std::string_view rest;
   if (!SplitAt(line, word, rest)) return false;
   const auto side = static_cast<std::int64_t>(symbols.size());
-  if (word == "clear") {
-    move = {0, 0, ' ', TMove::TKind::ClearNotes};
+  if (word == "clear" || word == "fill") {
+    move = {0, 0, ' ', word == "fill" ? TMove::TKind::FillNotes : TMove::TKind::ClearNotes};
     return ReadCell(rest, side, move.column, move.row);
   }
   const bool enter = word == "enter";
@@ -254,7 +256,7 @@ std::string WriteSavedGame(const TSavedGame& game) {
         .append(Decimal(move.column))
         .append(" ")
         .append(Decimal(move.row));
-    if (move.kind != TMove::TKind::ClearNotes)
+    if (move.kind != TMove::TKind::ClearNotes && move.kind != TMove::TKind::FillNotes)
       text.append(" ").append(1, move.symbol == ' ' ? OpenCell : move.symbol);
     text += '\n';
   }

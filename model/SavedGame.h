@@ -41,7 +41,7 @@
 //                            MaxSavedMoves); the others were undone and can be redone
 //   start R                  the player's grid the moves start from, as `player` is written
 //   start-notes C,...,C      the notes the moves start from, as `notes` is written
-//   enter C R X | note C R X | clear C R
+//   enter C R X | note C R X | clear C R | fill C R
 //                            K lines, one per move, oldest first, at column C and row R: X a
 //                            symbol (or "." for a cleared cell after enter). Played from the start
 //                            grids, each move changes the grid, and the first D of them give the

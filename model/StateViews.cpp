@@ -32,6 +32,8 @@ TStateView TsdGame::StateView() const {
   if (FGameState == gsEmpty) return view;
   view.play = view.toggleView = view.print = true;
   view.hint = view.explain = view.gamePanel = FGameState == gsPlaying;
+  // A paused game shows nothing to reason from, and the solution would show what the pause hides.
+  if (FPaused) view.hint = view.explain = view.toggleView = false;
   view.contextMenu = true;
   view.playCaption = CaptionText(GameRunning() ? TCaption::Quit : TCaption::Play);
   view.toggleCaption =
@@ -86,6 +88,7 @@ TCellView TsdGame::CellView(std::int32_t row, std::int32_t column) const {
     cell.conflict = FView.errorMarking && TypedRepeat(row, column);
     return cell;
   }
+  if (FPaused) return cell;
   cell.given = FData.given[row][column] != ' ';
   if (!ShowsPlayerGrid(FGameState)) {
     cell.symbol = FData.solution[row][column];
@@ -126,6 +129,10 @@ std::optional<TCommand> TsdGame::FunctionKey(int number) const {
     case 10:
       // A finished game still runs until Quit; F10 then says so rather than nothing.
       return when(view.generate || (GameRunning() && IsComplete()), TCommand::Generate);
+    case 11:
+      return when(view.gamePanel, TCommand::ToggleHighlight);
+    case 12:
+      return when(view.gamePanel, TCommand::TogglePause);
     default:
       return std::nullopt;
   }

@@ -74,12 +74,13 @@ void TsdGame::ForgetPlayerWork() {
 
 void TsdGame::SetState(GameState state) {
   ClearMarks();
+  EndPause();
   FGameState = state;
   if (state == gsPlaying) FView.timerHidden = false;
 }
 
 std::int64_t TsdGame::ElapsedMs() const {
-  return FTimer.ElapsedMs(FClock.NowMs());
+  return FPaused ? FPausedElapsed : FTimer.ElapsedMs(FClock.NowMs());
 }
 
 // ---- Settings
@@ -277,6 +278,7 @@ TOutcome TsdGame::Play() {
   SetState(gsPlaying);
   FTimer.Start(FClock.NowMs());
   ForgetPlayerWork();
+  FFinishRecorded = false;
   outcome.stateChanged = true;
   outcome.storeGame = true;
   return outcome;
@@ -313,7 +315,7 @@ TOutcome TsdGame::EnterSymbol(char ch) {
 
 TOutcome TsdGame::ApplyMove(const TMove& move) {
   TOutcome outcome = ClearMarks();
-  if (FGameState != gsPlaying || !InBoard(move.row, move.column)) return outcome;
+  if (FGameState != gsPlaying || FPaused || !InBoard(move.row, move.column)) return outcome;
   SetCurrentCell(move.column, move.row);
   std::optional<TStep> step = InterpretMove(FData, FBoxSize, Symbols(), move);
   if (!step) return outcome;
@@ -331,12 +333,12 @@ TOutcome TsdGame::ApplyMove(const TMove& move) {
 }
 
 TOutcome TsdGame::Undo() {
-  if (FGameState != gsPlaying || !CanUndo()) return {};
+  if (FGameState != gsPlaying || FPaused || !CanUndo()) return {};
   return Step(FHistory[--FDone], false);
 }
 
 TOutcome TsdGame::Redo() {
-  if (FGameState != gsPlaying || !CanRedo()) return {};
+  if (FGameState != gsPlaying || FPaused || !CanRedo()) return {};
   return Step(FHistory[FDone++], true);
 }
 
@@ -489,6 +491,7 @@ TOutcome TsdGame::Resume(const TSavedGame& saved) {
   FView.timerHidden = saved.timerHidden;
   SetCurrentCell(saved.currentColumn, saved.currentRow);
   FTimer.Start(FClock.NowMs(), saved.elapsedMs);
+  FFinishRecorded = false;
   outcome.repaint = true;
   outcome.focusGrid = true;
   return outcome;

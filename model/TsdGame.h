@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BestTimes.h"
 #include "Bilingual.h"
 #include "GameClock.h"
 #include "GameParams.h"
@@ -52,6 +53,7 @@ struct TOutcome {
   std::optional<TBilingual> generateCaption;
   bool completed = false;         // an entry left the grid full and free of conflicts
   bool checkTypedPuzzle = false;  // the typed-in givens are to be checked (TypedPuzzle())
+  bool storeTimes = false;        // a finished game joined the best times: keep them (BestTimes())
 };
 
 // What the window enables and shows in one state. Help is enabled in every state.
@@ -90,6 +92,10 @@ enum class TCommand {
   Copy,
   ConfirmTypeIn,
   CancelTypeIn,
+  ToggleHighlight,
+  FillNotes,
+  TogglePause,
+  Statistics,
 };
 
 // An item of the grid's context menu. Enter items carry the symbol they enter (a space clears);
@@ -109,6 +115,13 @@ struct TCellView {
   bool conflict = false;             // struck through: repeated in its row, column or box
   TNotes notes = 0;                  // the notes shown, small; only on a cell that shows no symbol
   TCellMark mark = TCellMark::None;  // the tint under the symbol
+};
+
+// What highlighting lights in one cell while it is on (all false while it is off).
+struct THighlight {
+  bool unit = false;        // in the current cell's row, column or box: a faint tint
+  bool sameSymbol = false;  // holds the current cell's symbol, as entry or given
+  char noteSymbol = 0;      // the current cell's symbol, when it is among this cell's notes
 };
 
 // The mid-end of one game: it holds the parameters, the game state, the player's view and the
@@ -189,6 +202,8 @@ class TsdGame {
   bool ShowsSelection() const { return FGameState == GameState::gsPlaying || FTypingIn; }
   // The command of function key F<number>, when the key is taken in this state.
   std::optional<TCommand> FunctionKey(int number) const;
+  // The command of Shift+F<number>, when the key is taken in this state.
+  std::optional<TCommand> ShiftFunctionKey(int number) const;
   // The command of Ctrl+Z (Undo) or, with Shift, Ctrl+Shift+Z (Redo), when taken in this state.
   std::optional<TCommand> UndoRedoKey(bool shift) const;
   // The command of Ctrl+<letter> (the upper-case letter), when taken in this state: V pastes, O
@@ -278,6 +293,29 @@ class TsdGame {
   // while no game runs.
   TOutcome Resume(const TSavedGame& saved);
 
+  // ---- Comforts (Comforts.cpp)
+  // Highlighting of the current cell's symbol and units during a game; a setting kept between
+  // runs by the window, off until the player turns it on.
+  bool Highlighting() const { return FHighlighting; }
+  TOutcome SetHighlighting(bool on);
+  THighlight HighlightAt(std::int32_t row, std::int32_t column) const;
+  // The symbols the cell's row, column and box leave open for it (entries and givens counted).
+  TNotes AllowedNotes(std::int32_t row, std::int32_t column) const;
+  // A FillNotes move at the current cell: one step of the history.
+  TOutcome FillNotes();
+  // A paused game: the clock stands, the grid shows no symbol and takes no entry, hint and
+  // explanation wait. Only a game on the player's grid pauses; quitting or leaving the game ends
+  // the pause.
+  bool Paused() const { return FPaused; }
+  TOutcome SetPaused(bool paused);
+  // The level of the game's parameters (0, 1, 2: E, M, A), or -1 for none.
+  std::int32_t Level() const;
+  // The finished games; a game finished for the first time joins them.
+  const TBestTimes& BestTimes() const { return FBestTimes; }
+  void SetBestTimes(TBestTimes times) { FBestTimes = std::move(times); }
+  // A game worth keeping for the next run: running, and not yet finished.
+  bool KeepsGame() const { return GameRunning() && !IsComplete(); }
+
   // ---- Rules
   bool HasConflict(std::int32_t row, std::int32_t column) const;
   bool IsComplete() const;
@@ -298,7 +336,11 @@ class TsdGame {
   void ClearPlayerEntries();
   // Undo or redo of a step: its cells, the current cell, the completion check.
   TOutcome Step(const TStep& step, bool forward);
-  void CheckCompletionInto(TOutcome& outcome) const;
+  void CheckCompletionInto(TOutcome& outcome);
+  // On a first completion: the time joins the best times; a line for a new best.
+  void RecordFinishedGame(TOutcome& outcome);
+  // A pause ends: the clock goes on from where it stood.
+  void EndPause();
   TOutcome TypeInSymbol(char ch);
   // A typed given that repeats in its row, column or box.
   bool TypedRepeat(std::int32_t row, std::int32_t column) const;
@@ -332,4 +374,9 @@ class TsdGame {
     TPuzzleOrigin origin = TPuzzleOrigin::Catalogue;
   };
   TShownBefore FShownBefore;
+  bool FHighlighting = false;
+  bool FPaused = false;
+  std::int64_t FPausedElapsed = 0;  // the time played when the pause began
+  bool FFinishRecorded = false;
+  TBestTimes FBestTimes;
 };

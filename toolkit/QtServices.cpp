@@ -1,17 +1,24 @@
 // The real platform services: Qt's message boxes, print dialog, desktop services and clock.
 #include "QtServices.h"
 
+#include "Preferences.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <algorithm>
 
 void TQtMessageService::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, QApplication::applicationName(), text);
@@ -24,6 +31,41 @@ void TQtMessageService::ShowSpokenMessage(QWidget* parent, const QString& text,
   // A screen reader reads the box's text label by its accessible name.
   if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
     label->setAccessibleName(spoken);
+  box.exec();
+}
+
+void TQtMessageService::ShowMessageBeside(QWidget* parent, const QString& text,
+                                          const QRect& keepClear) {
+  QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
+                  parent);
+  box.adjustSize();
+  const QScreen* screen =
+      parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen && !keepClear.isEmpty()) {
+    const QRect area = screen->availableGeometry();
+    const QSize size = box.frameGeometry().size().expandedTo(box.sizeHint());
+    // Right of the cells, left of them, below, above: the first side with room; the box's middle
+    // level with theirs where it fits.
+    const QPoint centre = keepClear.center();
+    const int gap = 12;
+    const QRect tries[] = {
+        QRect(QPoint(keepClear.right() + gap, centre.y() - size.height() / 2), size),
+        QRect(QPoint(keepClear.left() - gap - size.width(), centre.y() - size.height() / 2), size),
+        QRect(QPoint(centre.x() - size.width() / 2, keepClear.bottom() + gap), size),
+        QRect(QPoint(centre.x() - size.width() / 2, keepClear.top() - gap - size.height()), size),
+    };
+    for (QRect place : tries) {
+      // Slid along its side into the screen, never onto the cells.
+      place.moveTop(
+          std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+      place.moveLeft(std::clamp(place.left(), area.left(),
+                                std::max(area.left(), area.right() - size.width())));
+      if (area.contains(place) && !place.intersects(keepClear)) {
+        box.move(place.topLeft());
+        break;
+      }
+    }
+  }
   box.exec();
 }
 
@@ -85,8 +127,28 @@ bool TQtPrintDialogService::Execute(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url) {
-  return QDesktopServices::openUrl(url);
+bool TQtUrlOpener::Open(QWidget* /*parent*/, const QUrl& url, std::function<void()> failedLater) {
+  // Qt starts xdg-open detached and never hears how it ended; run here, its exit status tells
+  // whether a browser took the address (no browser installed: a non-zero status).
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  // Without a parent: a browser xdg-open waits for must outlive the game's window.
+  auto* process = new QProcess;
+  process->setProgram(opener);
+  process->setArguments({url.toString(QUrl::FullyEncoded)});
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  QObject::connect(process, &QProcess::finished, process,
+                   [process, failedLater](int code, QProcess::ExitStatus status) {
+                     if ((status != QProcess::NormalExit || code != 0) && failedLater)
+                       failedLater();
+                     process->deleteLater();
+                   });
+  process->start();
+  if (process->waitForStarted()) return true;
+  delete process;
+  return false;
 }
 
 QDateTime TQtTimeService::Now() const {
@@ -100,6 +162,7 @@ TServices QtServices() {
   static TQtUrlOpener urls;
   static TQtTimeService time;
   static TQtGameStore store;
+  static TQtPreferences preferences;
   TServices s;
   s.messages = &messages;
   s.confirm = &confirm;
@@ -107,5 +170,6 @@ TServices QtServices() {
   s.urls = &urls;
   s.time = &time;
   s.store = &store;
+  s.preferences = &preferences;
   return s;
 }

@@ -8,6 +8,7 @@ class TQtMessageService final : public IMessageService {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
   void ShowSpokenMessage(QWidget* parent, const QString& text, const QString& spoken) override;
+  void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) override;
 };
 
 class TQtConfirmService final : public IConfirmService {
@@ -23,7 +24,7 @@ class TQtPrintDialogService final : public IPrintDialogService {
 
 class TQtUrlOpener final : public IUrlOpener {
  public:
-  bool Open(QWidget* parent, const QUrl& url) override;
+  bool Open(QWidget* parent, const QUrl& url, std::function<void()> failedLater) override;
 };
 
 class TQtTimeService final : public ITimeService {

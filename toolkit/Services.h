@@ -4,12 +4,14 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QRect>
 #include <QString>
 #include <QThread>
 #include <QUrl>
 #include <functional>
 #include <optional>
 
+class IPreferences;
 class QPrinter;
 class QWidget;
 
@@ -22,6 +24,12 @@ class IMessageService {
   // that speaks nothing shows the text alone.
   virtual void ShowSpokenMessage(QWidget* parent, const QString& text, const QString& spoken) {
     static_cast<void>(spoken);
+    ShowMessage(parent, text);
+  }
+  // The same box, placed on the screen where it leaves `keepClear` (global coordinates) in view
+  // when there is room for that beside it.
+  virtual void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) {
+    (void)keepClear;
     ShowMessage(parent, text);
   }
 };
@@ -45,11 +53,12 @@ class IPrintDialogService {
 };
 
 // Opens an address in the default browser. False when nothing could be started to open it (no
-// xdg-open, say); a browser that fails after it started is not seen.
+// xdg-open, say). When what was started ends with a failure afterwards (xdg-open finds no
+// browser), `failedLater` is called from the event loop.
 class IUrlOpener {
  public:
   virtual ~IUrlOpener() = default;
-  virtual bool Open(QWidget* parent, const QUrl& url) = 0;
+  virtual bool Open(QWidget* parent, const QUrl& url, std::function<void()> failedLater) = 0;
 };
 
 // The current local date and time, a monotonic clock, and a blocking pause of the calling (GUI)
@@ -136,5 +145,6 @@ struct TServices {
   IPrintDialogService* printDialog = nullptr;
   IUrlOpener* urls = nullptr;
   ITimeService* time = nullptr;
-  IGameStore* store = nullptr;  // none: nothing is kept between runs
+  IGameStore* store = nullptr;          // none: nothing is kept between runs
+  IPreferences* preferences = nullptr;  // none: settings and records last one run
 };

@@ -62,6 +62,8 @@ class TDrawGrid : public QAbstractScrollArea {
   bool MouseToCell(const QPoint& viewportPos, int& column, int& row) const;
   // A cell's rectangle in viewport coordinates (without the lines between cells).
   QRect CellRect(int column, int row) const;
+  // Scrolls as little as it takes to show the cell whole.
+  void EnsureVisible(int column, int row);
 
   void SetDrawCellHandler(TDrawCellFn handler);
 
@@ -117,7 +119,6 @@ class TDrawGrid : public QAbstractScrollArea {
   void PaintContent(QPainter& p, const QRect& dirty, int sx, int sy, int surfaceHeight,
                     const QFont& cellFont) const;
   void UpdateScrollBars();
-  void EnsureVisible(int column, int row);
   int ContentWidth() const;
   int ContentHeight() const;
   // Tells assistive technology which cell is now focused, while the grid has the focus.

@@ -76,7 +76,7 @@ void TfrmSudoku::ActSuggerisciExecute() {
 }
 
 void TfrmSudoku::ActSpiegaExecute() {
-  Process(FGame.Explain());
+  ShowExplanation(FGame.Explain());
 }
 
 void TfrmSudoku::ApplyState() {
@@ -116,6 +116,7 @@ void TfrmSudoku::ApplyState() {
   if (view.play) ui->ActPlay->setEnabled(true);
   if (view.hint) ui->ActSuggerisci->setEnabled(true);
   if (view.explain) ui->ActSpiega->setEnabled(true);
+  FollowComforts();
   // Before the first puzzle there is no menu to build and no grid to paint.
   if (!view.contextMenu) return;
 

@@ -23,6 +23,11 @@ const QColor EntryColour(0, 0, 0);
 const QColor MarkColour(255, 0, 0);
 const QColor BoxLineColour(0, 0, 0);
 const QColor NoteColour(48, 48, 48);
+// Highlighting, when the player turns it on: a faint tint on the current cell's row, column and
+// box, and a stronger one under every cell and note holding the current cell's symbol.
+const QColor UnitColour(232, 238, 246);
+const QColor SameSymbolColour(255, 240, 160);
+const QColor LitNoteColour(0, 0, 160);
 
 // The light backgrounds of an explanation's marks (TCellMark), pale enough that blue givens,
 // black entries and the red marks stay as readable as on white.
@@ -110,93 +115,42 @@ struct TSymbolCache {
   }
 };
 
-// One cache per weight: regular entries and bold givens; and one for the notes' small font.
+// One cache per weight: regular entries and bold givens.
 TSymbolCache& SymbolCache(bool bold) {
   static TSymbolCache caches[2];
   return caches[bold ? 1 : 0];
 }
-TSymbolCache& NoteCache() {
-  static TSymbolCache cache;
-  return cache;
-}
 
-// Below this pixel size the grid's font no longer makes legible notes; pixel glyphs do.
-constexpr int SmallestNoteFont = 9;
-
-// The pixel size of the notes' font: the largest that keeps every symbol of the set inside a
-// place, with a pixel to spare beside it and two below, and stays below the entries' size; 6 at
-// the least. Remembered for the last font and place.
-int NotePixelSize(const QFont& gridFont, std::string_view symbols, int placeWidth,
-                  int placeHeight) {
-  static QFont lastFont;
-  static std::string lastSymbols;
-  static int lastWidth = -1;
-  static int lastHeight = -1;
-  static int lastSize = 6;
-  if (gridFont == lastFont && symbols == lastSymbols && placeWidth == lastWidth &&
-      placeHeight == lastHeight)
-    return lastSize;
-  lastFont = gridFont;
-  lastSymbols = symbols;
-  lastWidth = placeWidth;
-  lastHeight = placeHeight;
-  QFont font = gridFont;
-  font.setBold(false);
-  int size = QFontInfo(gridFont).pixelSize() - 2;
-  for (; size > 6; --size) {
-    font.setPixelSize(size);
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (const char symbol : symbols)
-      widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(symbol)));
-    if (metrics.capHeight() + 2 <= placeHeight && widest < placeWidth) break;
-  }
-  lastSize = std::max(size, 6);
-  return lastSize;
-}
-
-// The notes of a cell, each symbol at its own place of an N × N layout (symbol k in row k / N,
-// column k % N, N the box size), so that a symbol is always found at the same spot. Where the
-// places are roomy enough the grid's font writes them, otherwise the pixel glyphs, as large as a
-// place allows.
+// The notes of a cell in the grid's font as LayOutNotes places them. Each note is text, so a
+// printed page gets it as sharp as the symbols. On the cell with the selection mark each note
+// stands on a patch of the cell's colour, which keeps the mark's line from running through it;
+// a note of the lit symbol (see THighlight) stands on the symbol's tint.
 void DrawNotes(QPainter& canvas, const QRect& cell, TNotes notes, std::string_view symbols,
-               int boxSize, const QFont& gridFont) {
-  if (boxSize <= 0) return;
-  // Off the lines: a pixel at the left, and the cell's last column and row, which a box line
-  // covers.
-  const QRect area = cell.adjusted(1, 0, -1, -1);
-  const int placeWidth = area.width() / boxSize;
-  const int placeHeight = area.height() / boxSize;
-  QFont font = gridFont;
-  font.setBold(false);
-  font.setPixelSize(NotePixelSize(gridFont, symbols, placeWidth, placeHeight));
-  const bool pixelGlyphs = font.pixelSize() < SmallestNoteFont;
-  // The widest pixel glyph is 5 pixels: one to spare beside it and below it.
-  const int scale = std::max(1, std::min(placeHeight / (NoteGlyphRows + 1), placeWidth / 6));
-  TSymbolCache& glyphs = NoteCache();
-  glyphs.Use(font);
-  canvas.setFont(font);
-  canvas.setPen(QPen(NoteColour, 1));
-  for (std::size_t k = 0; k < symbols.size() && k < 32; ++k) {
-    if (!(notes & (TNotes{1} << k))) continue;
-    const char symbol = symbols[k];
-    const int column = static_cast<int>(k) % boxSize;
-    const int row = static_cast<int>(k) / boxSize;
-    const int left = area.left() + area.width() * column / boxSize;
-    const int right = area.left() + area.width() * (column + 1) / boxSize;
-    const int top = area.top() + area.height() * row / boxSize;
-    const int bottom = area.top() + area.height() * (row + 1) / boxSize;
-    if (pixelGlyphs) {
-      const QImage glyph = NoteGlyph(symbol, scale, NoteColour);
-      canvas.drawImage(
-          QPoint((left + right - glyph.width() + 1) / 2, (top + bottom - glyph.height() + 1) / 2),
-          glyph);
-      continue;
-    }
+               int boxSize, const QFont& gridFont, const QColor& ground, bool overMark,
+               char litSymbol) {
+  const TNoteLayout layout = LayOutNotes(cell, notes, symbols, boxSize, gridFont, canvas.device());
+  if (layout.places.empty()) return;
+  const QFontMetricsF metrics(layout.font, canvas.device());
+  QFont litFont = layout.font;
+  litFont.setBold(true);
+  const QFontMetricsF litMetrics(litFont, canvas.device());
+  for (const TNotePlace& place : layout.places) {
+    const bool lit = place.symbol == litSymbol;
+    const QString text(QLatin1Char(place.symbol));
+    const qreal width = (lit ? litMetrics : metrics).horizontalAdvance(text);
     // Centred on the capital height: the symbols are digits and capitals, none goes below the line.
-    const int baseline = (top + bottom + glyphs.capHeight + 1) / 2;
-    const int x = (left + right - glyphs.Width(symbol) + 1) / 2;
-    canvas.drawStaticText(QPoint(x, baseline - glyphs.ascent), glyphs.Text(symbol));
+    const QRectF box = place.box;
+    const qreal baseline = std::round(box.center().y() + metrics.capHeight() / 2.0);
+    const qreal x = std::round(box.center().x() - width / 2.0);
+    const QRectF patch(x - 1, baseline - metrics.capHeight() - 1, width + 2,
+                       metrics.capHeight() + 2);
+    if (lit)
+      canvas.fillRect(patch, SameSymbolColour);
+    else if (overMark)
+      canvas.fillRect(patch, ground);
+    canvas.setFont(lit ? litFont : layout.font);
+    canvas.setPen(QPen(lit ? LitNoteColour : NoteColour, 1));
+    canvas.drawText(QPointF(x, baseline), text);
   }
 }
 
@@ -288,7 +242,14 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   const int bottom = rect.top() + rect.height();  // first row outside the cell
 
   const TCellView cell = FGame.CellView(row, column);
-  canvas.fillRect(rect, MarkTint(cell.mark));
+  // An explanation's tint wins over highlighting, which the next key brings back.
+  const THighlight lit = FGame.HighlightAt(row, column);
+  QColor ground = MarkTint(cell.mark);
+  if (cell.mark == TCellMark::None && lit.sameSymbol)
+    ground = SameSymbolColour;
+  else if (cell.mark == TCellMark::None && lit.unit)
+    ground = UnitColour;
+  canvas.fillRect(rect, ground);
 
   const bool given = cell.given;
   QFont font = canvas.font();
@@ -321,7 +282,8 @@ void TfrmSudoku::sg1DrawCell(QPainter& canvas, int column, int row, const QRect&
   }
   if (cell.symbol == ' ' && cell.notes != 0) {
     const QFont gridFont = canvas.font();
-    DrawNotes(canvas, rect, cell.notes, FGame.Symbols(), FGame.BoxSize(), gridFont);
+    DrawNotes(canvas, rect, cell.notes, FGame.Symbols(), FGame.BoxSize(), gridFont, ground,
+              focused && FGame.ShowsSelection(), lit.noteSymbol);
     canvas.setFont(gridFont);
   }
   if (cell.conflict) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QUrl>
 
 #include "Language.h"
@@ -52,11 +53,18 @@ void TfrmSudoku::showHelp(int page) {
 }
 
 void TfrmSudoku::OpenInBrowser(const QUrl& url, const TBilingual& noBrowser) {
-  if (!FServices.urls || FServices.urls->Open(this, url)) return;
   // Without a browser the player can still get there by hand: say where the page is, in full.
-  const QString where =
-      url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
-  ShowMessage(Tr(noBrowser) + QLatin1Char('\n') + where);
+  const auto tell = [this, url, noBrowser] {
+    const QString where =
+        url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    ShowMessage(Tr(noBrowser) + QLatin1Char('\n') + where);
+  };
+  if (!FServices.urls) return;
+  // An opener that started and failed afterwards is told like one that never started.
+  if (!FServices.urls->Open(this, url, [window = QPointer<TfrmSudoku>(this), tell] {
+        if (window) tell();
+      }))
+    tell();
 }
 
 void TfrmSudoku::SetHelpDir(const QString& dir) {

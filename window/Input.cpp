@@ -98,19 +98,28 @@ bool TfrmSudoku::FormKeyDown(int keyCode, Qt::KeyboardModifiers modifiers, bool 
     if (!autoRepeat) RunCommand(*command);
     return true;
   }
-  if (modifiers & BlockingModifiers) return false;
-  // F12, which took nothing before: the whole explanation at once, where F3 gives it in stages.
-  if (keyCode == TKeyCodes::F12 && FGame.FunctionKey(3)) {
-    if (!autoRepeat) Process(FGame.Explain(true));
+  // Shift+F3, which took nothing before: the whole explanation at once, where F3 gives it in
+  // stages.
+  if (held == Qt::ShiftModifier && keyCode == TKeyCodes::F1 + 2 && FGame.FunctionKey(3)) {
+    if (!autoRepeat) ShowExplanation(FGame.Explain(true));
     return true;
   }
-  if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F10) return false;
+  // Shift with a function key took nothing before either.
+  if (held == Qt::ShiftModifier && keyCode >= TKeyCodes::F1 && keyCode <= TKeyCodes::F1 + 11) {
+    const std::optional<TCommand> command = FGame.ShiftFunctionKey(keyCode - TKeyCodes::F1 + 1);
+    if (!command) return false;
+    // Held down, fill notes would fill and clear by turns: once per press.
+    if (!autoRepeat) RunCommand(*command);
+    return true;
+  }
+  if (modifiers & BlockingModifiers) return false;
+  if (keyCode < TKeyCodes::F1 || keyCode > TKeyCodes::F1 + 11) return false;
   const std::optional<TCommand> command = FGame.FunctionKey(keyCode - TKeyCodes::F1 + 1);
   if (!command) return false;
   // A held key repeats; a key that opens a window or a box (the browser, the print dialog, the
   // hint, the explanation, the quit question) acts once per press, and its repeats are taken
   // without effect.
-  if (autoRepeat && OpensAWindow(*command)) return true;
+  if (autoRepeat && (OpensAWindow(*command) || *command == TCommand::TogglePause)) return true;
   RunCommand(*command);
   return true;
 }
@@ -172,6 +181,12 @@ void TfrmSudoku::RunCommand(TCommand command) {
       break;
     case TCommand::CancelTypeIn:
       Process(FGame.CancelTypeIn());
+      break;
+    case TCommand::ToggleHighlight:
+    case TCommand::FillNotes:
+    case TCommand::TogglePause:
+    case TCommand::Statistics:
+      RunComfort(command);
       break;
   }
 }

@@ -50,7 +50,7 @@ std::string_view View(const QByteArray& bytes) {
 }  // namespace
 
 void TfrmSudoku::StoreGame() {
-  if (!FServices.store || !FGame.GameRunning()) return;
+  if (!FServices.store || !FGame.KeepsGame()) return;
   const std::string text = FGame.SaveText();
   const TStoreResult written = FServices.store->Write(QByteArray::fromStdString(text));
   // A window that shares the folder said so at its start.

@@ -67,4 +67,5 @@ void TfrmSudoku::ApplyLanguage() {
     }
   }
   ApplySpokenNames();
+  ApplyComfortCaptions();
 }

@@ -85,6 +85,7 @@ TfrmSudoku::TfrmSudoku(const TServices& services, const IPuzzleSource& puzzles, 
   MakeContentScrollable();
   BindControls();
   InstallScreenReaderSupport();
+  SetUpComforts();
 }
 
 TfrmSudoku::~TfrmSudoku() {
@@ -242,6 +243,7 @@ void TfrmSudoku::Process(const TOutcome& outcome) {
   // Kept before any message, so that a process ended while a box is open has lost nothing.
   if (outcome.storeGame) StoreGame();
   if (outcome.forgetGame) ForgetGame();
+  if (outcome.storeTimes) StoreTimes();
   if (!outcome.messages.empty()) SpeakPendingNews();
   for (const TBilingual& message : outcome.messages)
     ShowMessage(Tr(message), Tr(SpokenMessage(message)));

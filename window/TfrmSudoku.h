@@ -25,6 +25,7 @@ class QScrollArea;
 class QProgressDialog;
 class QThread;
 class QTimer;
+class TfrmStatistics;
 
 namespace Ui {
 class TfrmSudoku;
@@ -72,6 +73,7 @@ class TfrmSudoku : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -162,6 +164,18 @@ class TfrmSudoku : public QWidget {
   // followed by the address (a file's full path).
   void OpenInBrowser(const QUrl& url, const TBilingual& noBrowser);
 
+  // ---- Comforts: highlighting, fill notes, pause, statistics
+  void SetUpComforts();
+  void ApplyComfortCaptions();
+  // The comfort controls follow the model: enabled, the pause button's sign, the clock standing.
+  void FollowComforts();
+  void cbxEvidenziaClick();
+  void RunComfort(TCommand command);
+  // Keeps the best times for the next run, and shows them in an open Statistics window.
+  void StoreTimes();
+  // The explanation's box beside the grid, the placement cell scrolled into view.
+  void ShowExplanation(const TOutcome& outcome);
+
   // ---- Screen readers
   // Names the grid's cells from the model; the constructor runs it.
   void InstallScreenReaderSupport();
@@ -219,4 +233,5 @@ class TfrmSudoku : public QWidget {
   std::shared_ptr<TPuzzleCheck> FCheckResult;
   QProgressDialog* FCheckProgress = nullptr;
   QTimer* FCheckProgressTimer = nullptr;
+  TfrmStatistics* frmStatistics = nullptr;
 };

@@ -107,8 +107,10 @@ def scenario(s, log):
         wrong = {at: symbol for at, (symbol, _) in read_grid(table).items()
                  if symbol != solution[at][0]}
         raise Failure(f"{failure}; cells that differ from the solution: {wrong}") from failure
-    # The box's text is read in its spoken form, without the colons of the time.
-    check(any(re.fullmatch(r"Congratulations! You have completed .* \d+ seconds?", t)
+    # The box's text is read in its spoken form, without the colons of the time; the first game
+    # finished at its size and level is its best time so far, and says so.
+    check(any(re.fullmatch(r"Congratulations! You have completed .* \d+ seconds?\W+"
+                           r"A new best time for 9\S+9, level Simple!?", t, re.S)
               for t in texts), f"the last entry's box reads {texts}")
     log(f"every cell filled through the tree; the box reads {texts[0]!r}")
     s.press(s.find("push button", "OK", root=box))

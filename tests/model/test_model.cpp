@@ -248,7 +248,10 @@ TEST_P(StateTable, EnablesShowsAndCaptions) {
   EXPECT_EQ(g.Game.UndoRedoKey(false).has_value(), row.gamePanel);
   EXPECT_EQ(g.Game.UndoRedoKey(true).has_value(), row.gamePanel);
   for (int key : {1, 5, 6, 7, 8}) EXPECT_TRUE(g.Game.FunctionKey(key)) << "F" << key;
-  EXPECT_FALSE(g.Game.FunctionKey(11));
+  // F11 (highlight) and F12 (pause) took nothing before, and take nothing outside the game's grid.
+  EXPECT_EQ(g.Game.FunctionKey(11).has_value(), row.gamePanel);
+  EXPECT_EQ(g.Game.FunctionKey(12).has_value(), row.gamePanel);
+  EXPECT_FALSE(g.Game.FunctionKey(13));
 }
 
 const TBilingual ShowSolution{" Mostra soluzione [F6] ", " Show solution [F6] "};
@@ -434,6 +437,10 @@ class Completion : public testing::TestWithParam<TFinish> {};
 TEST_P(Completion, CongratulatesWithTheTimeTaken) {
   TGame g;
   g.Clock.Ms += 250;  // a start in the middle of a second
+  // A faster game before: this one is no new best, and the congratulation is all there is.
+  TBestTimes earlier;
+  earlier.Add({3, 0, 1});
+  g.Game.SetBestTimes(earlier);
   g.Reach(gsPlaying);
   const TMove last = g.First(false);
   g.FillAllBut(last);

@@ -115,10 +115,44 @@ void TServicesTest::StrayKeysNeverSayNo() {
 }
 
 void TServicesTest::UrlThatCannotBeOpenedIsAFailure() {
-  // The offscreen platform starts nothing, as a desktop without xdg-open does.
+  // Without xdg-open on the path the offscreen platform starts nothing; an xdg-open that finds no
+  // browser (exit status 3) started, and reports its failure afterwards; one that succeeds does
+  // not.
+  QTemporaryDir bins;
+  const QByteArray path = qgetenv("PATH");
+  const auto opener = [&](const char* status) {
+    // Each stand-in in its own folder, so that none is rewritten while one runs.
+    const QString bin = bins.filePath(QString::fromLatin1(status));
+    QDir().mkpath(bin);
+    qputenv("PATH", bin.toLocal8Bit());
+    QFile script(bin + QStringLiteral("/xdg-open"));
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write(QByteArray("#!/bin/sh\nexit ") + status + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  qputenv("PATH", bins.path().toLocal8Bit());
   QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("openDocument")));
   TQtUrlOpener urls;
-  QVERIFY(!urls.Open(nullptr, QUrl::fromLocalFile(QStringLiteral("/tmp/page.html"))));
+  const QUrl page = QUrl::fromLocalFile(QStringLiteral("/tmp/page.html"));
+  bool failed = false;
+  QVERIFY(!urls.Open(nullptr, page, [&] { failed = true; }));
+  for (const char* status : {"3", "0"}) {
+    opener(status);
+    failed = false;
+    bool finished = false;
+    QVERIFY(urls.Open(nullptr, page, [&] { failed = finished = true; }));
+    if (status[0] != '0') {
+      QTRY_VERIFY_WITH_TIMEOUT(failed, 20000);
+    } else {
+      // A second stand-in, started after it and failing, marks when the first has been heard of.
+      opener("4");
+      QVERIFY(urls.Open(nullptr, page, [&] { finished = true; }));
+      QTRY_VERIFY_WITH_TIMEOUT(finished, 20000);
+      QVERIFY(!failed);
+    }
+  }
+  qputenv("PATH", path);
 }
 
 QTEST_MAIN(TServicesTest)

@@ -71,12 +71,14 @@ class TFakePrintDialog final : public IPrintDialogService {
 // Every address the window asked to open; answers Succeeds.
 class TFakeUrlOpener final : public IUrlOpener {
  public:
-  bool Open(QWidget* /*parent*/, const QUrl& url) override {
+  bool Open(QWidget* /*parent*/, const QUrl& url, std::function<void()> failedLater) override {
     Opened << url;
+    if (Succeeds && FailsLater && failedLater) failedLater();
     return Succeeds;
   }
   QList<QUrl> Opened;
   bool Succeeds = true;
+  bool FailsLater = false;  // started, then reports a failure
 };
 
 // A clock that stands still until the test moves it. Time passing moves the wall clock and the

@@ -78,9 +78,11 @@ class TestFullGame : public QObject {
     const int seconds = SecondsPerRow * (lastOpenRow + 1);
     QCOMPARE(fakes.Messages.Shown[0],
              QStringLiteral("Congratulations !\r\nYou've successfully completed\r\nthe Sudoku "
-                            "puzzle in:0: hours, :%1 min. and %2 seconds.")
+                            "puzzle in:0: hours, :%1 min. and %2 seconds.\r\nA new best time for "
+                            "%3x%3, level Simple!")
                  .arg(seconds / 60)
-                 .arg(seconds % 60));
+                 .arg(seconds % 60)
+                 .arg(boxSize * boxSize));
     QCOMPARE(game.State(), gsPlaying);
   }
 };

@@ -1,8 +1,11 @@
 // The grid as painted: what each cell shows follows the model (givens blue bold, entries black,
 // conflicts struck through, the selection ellipse while playing), the box lines, the symbol's
 // place, and the cell sizes per box size and font size.
+#include <QCheckBox>
 #include <QImage>
+#include <QPushButton>
 
+#include "NoteGlyphs.h"
 #include "WindowDriver.h"
 
 namespace {
@@ -184,8 +187,12 @@ class TestGridView : public QObject {
     int column = 0;
     while (w.IsGiven(column, 0)) ++column;
     const QRect cell = w.Grid()->CellRect(column, 0);
-    // The place of symbol k, a pixel wider all round than its share of the cell.
+    // The place of symbol k, a pixel wider all round than its share of the cell, where the notes
+    // have fixed places; the whole cell where a lone note is written as large as the cell allows.
+    const bool fixed = LayOutNotes(cell, 1, symbols, boxSize, w.Grid()->font()).fixedPlaces;
+    QCOMPARE(fixed, boxSize == 3);
     const auto place = [&](std::size_t k) {
+      if (!fixed) return cell;
       const int i = int(k) % boxSize;
       const int j = int(k) / boxSize;
       return QRect(cell.left() + cell.width() * i / boxSize - 1,
@@ -212,8 +219,132 @@ class TestGridView : public QObject {
     const char entry = symbols[0];
     w.Type(column, 0, entry);
     w.UnfocusGrid();
-    QVERIFY(!place(symbols.size() - 1).contains(w.Ink(w.Grab(), column, 0).box));
+    if (fixed) QVERIFY(!place(symbols.size() - 1).contains(w.Ink(w.Grab(), column, 0).box));
     QCOMPARE(w.Game().CellView(0, column).notes, 0u);
+  }
+
+  // Notes in the grid's font grow with the cell (the + button) at every size: three notes are
+  // readable at every font size, a full set never leaves its cell, no two notes share pixels, and
+  // the ink on screen is as tall as the layout says.
+  void notesGrowWithTheFont_data() { AddBoxSizes(); }
+  void notesGrowWithTheFont() {
+    QFETCH(int, boxSize);
+    TGridWindow w(boxSize, gsPlaying);
+    const std::string_view symbols = w.Game().Symbols();
+    const TNotes all = (TNotes{1} << symbols.size()) - 1;
+    const TNotes three = 1 | 1u << (symbols.size() / 2) | 1u << (symbols.size() - 1);
+    while (w.Grid()->font().pointSize() > 8)
+      QTest::mouseClick(w.Find<QPushButton>("btnFontMeno"), Qt::LeftButton);
+    int previous = 0;
+    int smallest = 0;
+    for (int step = 0;; ++step) {
+      const QRect cell = w.Grid()->CellRect(0, 0);
+      const TNoteLayout few = LayOutNotes(cell, three, symbols, boxSize, w.Grid()->font());
+      const TNoteLayout full = LayOutNotes(cell, all, symbols, boxSize, w.Grid()->font());
+      QVERIFY2(few.capHeight >= ReadableNoteCapHeight,
+               qPrintable(QStringLiteral("three notes %1 px tall at %2 pt")
+                              .arg(few.capHeight)
+                              .arg(w.Grid()->font().pointSize())));
+      QVERIFY(few.capHeight >= previous);
+      QCOMPARE(full.places.size(), symbols.size());
+      for (std::size_t i = 0; i < full.places.size(); ++i) {
+        QVERIFY(cell.contains(full.places[i].box));
+        for (std::size_t j = i + 1; j < full.places.size(); ++j)
+          QVERIFY(!full.places[i].box.intersects(full.places[j].box));
+      }
+      if (step == 0) smallest = few.capHeight;
+      previous = few.capHeight;
+      if (w.Grid()->font().pointSize() >= 16) break;
+      QTest::mouseClick(w.Find<QPushButton>("btnFontPiu"), Qt::LeftButton);
+    }
+    QVERIFY2(previous > smallest,
+             qPrintable(QStringLiteral("%1 -> %2").arg(smallest).arg(previous)));
+    // On screen: three notes typed into an open cell are inked at least as tall as their capitals.
+    int column = 0;
+    while (w.IsGiven(column, 0)) ++column;
+    w.Press(Qt::Key_F2);
+    for (const std::size_t k : {std::size_t(0), symbols.size() / 2, symbols.size() - 1})
+      w.Type(column, 0, symbols[k]);
+    w.UnfocusGrid();
+    const QRect cell = w.Grid()->CellRect(column, 0);
+    const TNoteLayout few = LayOutNotes(cell, three, symbols, boxSize, w.Grid()->font());
+    const QImage img = w.Grab();
+    for (const TNotePlace& place : few.places) {
+      QRect ink;
+      for (int y = place.box.top(); y <= place.box.bottom(); ++y)
+        for (int x = place.box.left(); x <= place.box.right(); ++x)
+          if (IsDark(img.pixelColor(x, y))) ink |= QRect(x, y, 1, 1);
+      QVERIFY2(ink.height() >= few.capHeight - 1,
+               qPrintable(
+                   QStringLiteral("note %1 inked %2 px tall").arg(place.symbol).arg(ink.height())));
+    }
+    // With the selection mark on the cell, no red runs through a note.
+    w.Grid()->setFocus();
+    QApplication::processEvents();
+    const QImage marked = w.Grab();
+    const QFontMetrics metrics(few.font);
+    for (const TNotePlace& place : few.places) {
+      const QRect glyph(
+          place.box.center().x() - metrics.horizontalAdvance(QLatin1Char(place.symbol)) / 2,
+          place.box.center().y() - metrics.capHeight() / 2,
+          metrics.horizontalAdvance(QLatin1Char(place.symbol)), metrics.capHeight());
+      for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+        for (int x = glyph.left(); x <= glyph.right(); ++x)
+          QVERIFY2(!IsRed(marked.pixelColor(x, y)),
+                   qPrintable(
+                       QStringLiteral("red on note %1 at %2,%3").arg(place.symbol).arg(x).arg(y)));
+    }
+  }
+
+  // Highlighting, off at first: the current cell's row, column and box faintly tinted, every cell
+  // and note holding its symbol lit; off again, the grid is as before to the pixel.
+  void highlightLightsTheSymbolAndUnits_data() { AddBoxSizes(); }
+  void highlightLightsTheSymbolAndUnits() {
+    QFETCH(int, boxSize);
+    TGridWindow w(boxSize, gsPlaying);
+    auto* box = w.Find<QCheckBox>("cbxEvidenzia");
+    QVERIFY(!box->isChecked() && !w.Game().Highlighting());
+    // A given to stand on, and an open cell outside its units noting its symbol.
+    int column = 0;
+    while (!w.IsGiven(column, 0)) ++column;
+    const char symbol = w.Game().GivenGrid()[0][column];
+    QPoint open(-1, -1);
+    for (int r = boxSize; r < w.Side && open.x() < 0; ++r)
+      for (int c = 0; c < w.Side && open.x() < 0; ++c)
+        if (!w.IsGiven(c, r) && c / boxSize != column / boxSize && c != column) open = QPoint(c, r);
+    QVERIFY(open.x() >= 0);
+    w.Press(Qt::Key_F2);
+    w.Type(open.x(), open.y(), symbol);
+    w.Press(Qt::Key_F2);
+    GoToCell(w.Form.get(), column, 0);
+    const QImage before = w.Grab();
+    w.Press(Qt::Key_F11);
+    QVERIFY(box->isChecked() && w.Game().Highlighting());
+    const QImage lit = w.Grab();
+    const auto ground = [&](const QImage& img, int c, int r) {
+      return img.pixelColor(w.Grid()->CellRect(c, r).topLeft() + QPoint(1, 1));
+    };
+    for (int r = 0; r < w.Side; ++r)
+      for (int c = 0; c < w.Side; ++c) {
+        const bool same = w.Game().PlayGrid()[r][c] == symbol;
+        const bool unit =
+            r == 0 || c == column || (r / boxSize == 0 && c / boxSize == column / boxSize);
+        const QColor expected = same   ? QColor(255, 240, 160)
+                                : unit ? QColor(232, 238, 246)
+                                       : QColor(Qt::white);
+        QVERIFY2(ground(lit, c, r) == expected,
+                 qPrintable(
+                     QStringLiteral("cell %1,%2: %3").arg(c).arg(r).arg(ground(lit, c, r).name())));
+      }
+    // The noted symbol stands on the lit colour inside the open cell.
+    bool noteLit = false;
+    const QRect cell = w.Grid()->CellRect(open.x(), open.y()).adjusted(2, 2, -2, -2);
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+      for (int x = cell.left(); x <= cell.right(); ++x)
+        noteLit = noteLit || lit.pixelColor(x, y) == QColor(255, 240, 160);
+    QVERIFY(noteLit);
+    w.Press(Qt::Key_F11);
+    QCOMPARE(w.Grab(), before);
   }
 
   void selectionEllipseOnTheFocusedCellWhilePlaying() {

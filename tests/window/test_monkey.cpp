@@ -192,6 +192,8 @@ class TMonkey {
     const bool outsideGame = !W.Game().TypingIn() &&
                              (state == gsEmpty || state == gsPuzzleView || state == gsSolutionView);
     const bool installed = state != gsEmpty;
+    // A paused game waits: no view of the solution, no hint, no explanation.
+    const bool paused = W.Game().Paused();
     QWidget* form = W.Form.get();
     const struct {
       const char* name;
@@ -202,10 +204,11 @@ class TMonkey {
         {"cbg1", W.Find("cbg1")->isEnabled(), outsideGame},
         {"cbgLivello", W.Find("cbgLivello")->isEnabled(), outsideGame},
         {"ActPrint", W.Action("ActPrint")->isEnabled(), installed},
-        {"ActToggleView", W.Action("ActToggleView")->isEnabled(), installed},
+        {"ActToggleView", W.Action("ActToggleView")->isEnabled(), installed && !paused},
         {"ActPlay", W.Action("ActPlay")->isEnabled(), installed},
-        {"ActSuggerisci", W.Action("ActSuggerisci")->isEnabled(), state == gsPlaying},
-        {"ActSpiega", W.Action("ActSpiega")->isEnabled(), state == gsPlaying},
+        {"ActSuggerisci", W.Action("ActSuggerisci")->isEnabled(), state == gsPlaying && !paused},
+        {"ActSpiega", W.Action("ActSpiega")->isEnabled(), state == gsPlaying && !paused},
+        {"paused outside a game", paused && state != gsPlaying, false},
         {"explanation marks outside a game", W.Game().HasMarks() && state != gsPlaying, false},
         {"ActHelp", W.Action("ActHelp")->isEnabled(), true},
         {"pnlGameOn visible", W.Find("pnlGameOn")->isVisibleTo(form), state == gsPlaying},
@@ -250,6 +253,8 @@ class TMonkey {
     if (game.GameRunning()) KeptUnanswered = false;
     if (!game.GameRunning())
       return kept && !KeptUnanswered ? QStringLiteral("a game is kept while none runs") : QString();
+    // A finished grid is no game to resume: it is forgotten until a change makes it unfinished.
+    if (!game.KeepsGame()) return kept ? QStringLiteral("a finished game is kept") : QString();
     if (!kept) return QStringLiteral("no game is kept while one runs");
     const TSavedGameRead read =
         ReadSavedGame(std::string_view(kept->constData(), std::size_t(kept->size())));
@@ -525,7 +530,7 @@ class TMonkey {
   std::vector<QPoint> Unanswered() const {
     std::vector<QPoint> cells;
     const TsdGame& game = W.Game();
-    if (!game.Board() || game.State() != gsPlaying) return cells;
+    if (!game.Board() || game.State() != gsPlaying || game.Paused()) return cells;
     for (int row = 0; row < game.Side(); ++row)
       for (int column = 0; column < game.Side(); ++column)
         if (game.PlayGrid()[row][column] != game.SolutionGrid()[row][column])
@@ -595,7 +600,8 @@ class TMonkey {
               .arg(QChar::fromLatin1(ch))
               .arg(cell.x())
               .arg(cell.y()));
-    if (W.Game().State() == gsPlaying && W.Play(cell) != ch) {
+    // A paused game takes no entry (and shows nothing to enter against).
+    if (W.Game().State() == gsPlaying && !W.Game().Paused() && W.Play(cell) != ch) {
       QWidget* focus = QApplication::focusWidget();
       ActionFault = QStringLiteral("'%1' typed at (%2, %3) left '%4'; focus on %5")
                         .arg(QChar::fromLatin1(ch))
