@@ -104,8 +104,9 @@ void TsdGame::EndPause() {
   FTimer.Start(FClock.NowMs(), FPausedElapsed);
 }
 
-std::int32_t TsdGame::Level() const {
-  switch (FParams.level) {
+std::int32_t TsdGame::BestTimesLevel() const {
+  if (FOrigin == TPuzzleOrigin::Own) return -1;
+  switch (FLevel) {
     case 'E':
       return 0;
     case 'M':
@@ -125,7 +126,7 @@ std::optional<TCommand> TsdGame::ShiftFunctionKey(int number) const {
 }
 
 void TsdGame::RecordFinishedGame(TOutcome& outcome) {
-  const std::int32_t level = Level();
+  const std::int32_t level = BestTimesLevel();
   if (FFinishRecorded || level < 0) return;
   FFinishRecorded = true;
   const bool best =

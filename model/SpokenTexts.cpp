@@ -182,8 +182,17 @@ TBilingual SpokenMessage(const TBilingual& shown) {
     const std::optional<long> seconds = NumberAfter(en, "min. and");
     if (hours && minutes && seconds) {
       const TBilingual time = SpokenElapsed({*hours, *minutes, *seconds});
-      return {"Congratulazioni! Hai completato correttamente il Sudoku in " + time.italian,
-              "Congratulations! You have completed the Sudoku correctly in " + time.english};
+      // A line that follows the time (a new best time) is read after it.
+      const auto after = [](std::string_view text) {
+        const std::size_t time = text.find(" min. ");
+        const std::size_t end = time == std::string_view::npos ? time : text.find("\r\n", time);
+        return end == std::string_view::npos ? std::string()
+                                             : ". " + SpokenForm(text.substr(end + 2));
+      };
+      return {
+          "Congratulazioni! Hai completato correttamente il Sudoku in " + time.italian + after(it),
+          "Congratulations! You have completed the Sudoku correctly in " + time.english +
+              after(en)};
     }
   }
   return {SpokenForm(it), SpokenForm(en)};

@@ -308,8 +308,9 @@ class TsdGame {
   // the pause.
   bool Paused() const { return FPaused; }
   TOutcome SetPaused(bool paused);
-  // The level of the game's parameters (0, 1, 2: E, M, A), or -1 for none.
-  std::int32_t Level() const;
+  // The best-times row of the shown puzzle's level (0, 1, 2: E, M, A), or -1 for a puzzle of the
+  // player's own, whose grade is not the catalogue's level.
+  std::int32_t BestTimesLevel() const;
   // The finished games; a game finished for the first time joins them.
   const TBestTimes& BestTimes() const { return FBestTimes; }
   void SetBestTimes(TBestTimes times) { FBestTimes = std::move(times); }

@@ -35,9 +35,11 @@ void TQtMessageService::ShowSpokenMessage(QWidget* parent, const QString& text,
 }
 
 void TQtMessageService::ShowMessageBeside(QWidget* parent, const QString& text,
-                                          const QRect& keepClear) {
+                                          const QString& spoken, const QRect& keepClear) {
   QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
                   parent);
+  if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+    label->setAccessibleName(spoken);
   box.adjustSize();
   const QScreen* screen =
       parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();

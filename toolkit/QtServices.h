@@ -8,7 +8,8 @@ class TQtMessageService final : public IMessageService {
  public:
   void ShowMessage(QWidget* parent, const QString& text) override;
   void ShowSpokenMessage(QWidget* parent, const QString& text, const QString& spoken) override;
-  void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) override;
+  void ShowMessageBeside(QWidget* parent, const QString& text, const QString& spoken,
+                         const QRect& keepClear) override;
 };
 
 class TQtConfirmService final : public IConfirmService {

@@ -26,11 +26,12 @@ class IMessageService {
     static_cast<void>(spoken);
     ShowMessage(parent, text);
   }
-  // The same box, placed on the screen where it leaves `keepClear` (global coordinates) in view
-  // when there is room for that beside it.
-  virtual void ShowMessageBeside(QWidget* parent, const QString& text, const QRect& keepClear) {
+  // The same box, read as `spoken`, placed on the screen where it leaves `keepClear` (global
+  // coordinates) in view when there is room for that beside it.
+  virtual void ShowMessageBeside(QWidget* parent, const QString& text, const QString& spoken,
+                                 const QRect& keepClear) {
     (void)keepClear;
-    ShowMessage(parent, text);
+    ShowSpokenMessage(parent, text, spoken);
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "Language.h"
 #include "Preferences.h"
+#include "SpokenTexts.h"
 #include "TDigitalClock.h"
 #include "TDrawGrid.h"
 #include "TfrmStatistics.h"
@@ -152,7 +153,9 @@ void TfrmSudoku::ShowExplanation(const TOutcome& outcome) {
   const QRect clear = marked.isEmpty()
                           ? QRect()
                           : QRect(grid->viewport()->mapToGlobal(marked.topLeft()), marked.size());
+  if (!outcome.messages.empty()) SpeakPendingNews();
   for (const TBilingual& message : outcome.messages) {
-    if (FServices.messages) FServices.messages->ShowMessageBeside(this, Tr(message), clear);
+    if (FServices.messages)
+      FServices.messages->ShowMessageBeside(this, Tr(message), Tr(SpokenMessage(message)), clear);
   }
 }
