@@ -47,6 +47,9 @@ TOutcome TsdGame::InstallOwnPuzzle(const TPuzzleCheck& check) {
   FView.currentRow = 0;
   FLevel = check.level;
   FOrigin = TPuzzleOrigin::Own;
+  // The size group shows the shown puzzle's size, as after a resume, and the next Generate makes
+  // one of that size.
+  FParams.boxSize = check.boxSize;
   FParams.source = TPuzzleOrigin::Own;
   FTypingIn = false;
   FShownBefore = TShownBefore{};

@@ -190,6 +190,8 @@ TEST(OwnPuzzle, IsShownCopiedPlayedKeptAndResumedAsItWasGiven) {
   for (char& ch : euler) ch = ch == '0' ? '.' : ch;
   EXPECT_EQ(g.Game.PuzzleLine(), euler);
   EXPECT_EQ(g.Game.LevelCaption().english, "Own puzzle: Simple");
+  // The size choice follows the shown puzzle, so the size group shows 3x3 and F10 makes a 9×9.
+  EXPECT_EQ(g.Game.Params().boxSize, 3);
 
   g.Game.Play();
   const TMove open = g.First(false);
