@@ -7,7 +7,8 @@
 namespace {
 
 // The level names of the level choice, as the congratulation repeats them.
-const TBilingual LevelNames[3] = {{"Semplice", "Simple"}, {"Medio", "Medium"}, {"Alto", "High"}};
+const TCaption LevelNames[3] = {TCaption::LevelSimple, TCaption::LevelMedium,
+                                TCaption::LevelHighName};
 
 }  // namespace
 
@@ -135,9 +136,9 @@ void TsdGame::RecordFinishedGame(TOutcome& outcome) {
   if (!best || outcome.messages.empty()) return;
   const std::string side = std::to_string(Side());
   const std::string size = side + "x" + side;
-  const TBilingual& levelName = LevelNames[level];
+  const TBilingual added =
+      MessageText(TMessage::NewBestTime, {SameText(size), CaptionText(LevelNames[level])});
   TBilingual& congratulation = outcome.messages.back();
-  congratulation.italian += "\r\nNuovo record per " + size + ", livello " + levelName.italian + "!";
-  congratulation.english +=
-      "\r\nA new best time for " + size + ", level " + levelName.english + "!";
+  congratulation.italian += added.italian;
+  congratulation.english += added.english;
 }

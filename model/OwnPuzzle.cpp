@@ -8,6 +8,7 @@
 
 #include "ExactSolver.h"
 #include "PuzzleFormats.h"
+#include "Texts.h"
 
 namespace {
 
@@ -18,9 +19,9 @@ using tsdtools::TFormatResult;
 
 struct TCancelled {};
 
-TPuzzleCheck Refused(std::string italian, std::string english) {
+TPuzzleCheck Refused(TBilingual message) {
   TPuzzleCheck check;
-  check.message = {std::move(italian), std::move(english)};
+  check.message = std::move(message);
   return check;
 }
 
@@ -32,12 +33,11 @@ std::string Side(int side) {
 TBilingual SymbolsInWords(int box) {
   switch (box) {
     case 3:
-      return {"1\u20139, con . o 0 per una casella vuota", "1\u20139, with . or 0 for a blank"};
+      return MessageText(TMessage::OwnSymbols9);
     case 4:
-      return {"0\u20139 e A\u2013F (oppure 1\u20139 e A\u2013G), con . per una casella vuota",
-              "0\u20139 and A\u2013F (or 1\u20139 and A\u2013G), with . for a blank"};
+      return MessageText(TMessage::OwnSymbols16);
     default:
-      return {"A\u2013Y, con . per una casella vuota", "A\u2013Y, with . for a blank"};
+      return MessageText(TMessage::OwnSymbols25);
   }
 }
 
@@ -51,46 +51,27 @@ std::string Shown(char ch) {
 TPuzzleCheck RefusedFormat(const TFormatResult& read, int sizeOfCells) {
   switch (read.error) {
     case TFormatError::Empty:
-      return Refused("Non c'\u00e8 nessun sudoku da leggere: il testo \u00e8 vuoto.",
-                     "There is no puzzle to read: the text is empty.");
+      return Refused(MessageText(TMessage::OwnEmpty));
     case TFormatError::TooLarge:
-      return Refused("Questo testo \u00e8 troppo lungo per essere un sudoku.",
-                     "This text is too long to be a puzzle.");
+      return Refused(MessageText(TMessage::OwnTooLong));
     case TFormatError::Binary:
-      return Refused("Questo non \u00e8 il testo di un sudoku: contiene dati binari.",
-                     "This is not the text of a puzzle: it holds binary data.");
+      return Refused(MessageText(TMessage::OwnBinary));
     case TFormatError::UnknownSize: {
-      if (read.gridSide > 0) {
-        const std::string side = Side(read.gridSide);
-        return Refused("Una griglia " + side +
-                           " non \u00e8 una misura di questo gioco (9\u00d79, 16\u00d716, "
-                           "25\u00d725).",
-                       "A " + side +
-                           " grid is not a size this game plays (9\u00d79, 16\u00d716, "
-                           "25\u00d725).");
-      }
-      const std::string n = std::to_string(read.cellCount);
-      return Refused("Il testo contiene " + n +
-                         " caselle; un sudoku ne ha 81 (9\u00d79), 256 (16\u00d716) o 625 "
-                         "(25\u00d725).",
-                     "The text holds " + n +
-                         " cells; a puzzle has 81 (9\u00d79), 256 (16\u00d716) or 625 "
-                         "(25\u00d725).");
+      if (read.gridSide > 0)
+        return Refused(MessageText(TMessage::OwnBadSide, {SameText(Side(read.gridSide))}));
+      return Refused(
+          MessageText(TMessage::OwnBadCount, {SameText(std::to_string(read.cellCount))}));
     }
     case TFormatError::BadSymbol: {
-      const std::string line = std::to_string(read.line);
-      const TBilingual allowed = SymbolsInWords(sizeOfCells);
-      const std::string side = Side(sizeOfCells * sizeOfCells);
-      return Refused("Riga " + line + ": " + Shown(read.character) +
-                         " non \u00e8 un simbolo di un sudoku " + side + " (" + allowed.italian +
-                         ").",
-                     "Line " + line + ": " + Shown(read.character) + " is not a symbol of a " +
-                         side + " puzzle (" + allowed.english + ").");
+      return Refused(
+          MessageText(TMessage::OwnBadSymbol,
+                      {SameText(std::to_string(read.line)), SameText(Shown(read.character)),
+                       SameText(Side(sizeOfCells * sizeOfCells)), SymbolsInWords(sizeOfCells)}));
     }
     case TFormatError::None:
       break;
   }
-  return Refused("", "");
+  return Refused({});
 }
 
 // The first symbol repeated in a row, a column or a box, in that order, as the reason the puzzle
@@ -103,8 +84,8 @@ std::optional<TBilingual> PlainRepeat(int box, const std::vector<TCellValue>& ce
     if (kind == 1) return k * side + unit;
     return (unit / box * box + k / box) * side + unit % box * box + k % box;
   };
-  static constexpr std::array<const char*, 3> italian = {"la riga ", "la colonna ", "il riquadro "};
-  static constexpr std::array<const char*, 3> english = {"row ", "column ", "box "};
+  static constexpr std::array<TMessage, 3> units = {TMessage::UnitRow, TMessage::UnitColumn,
+                                                    TMessage::UnitBox};
   for (int kind = 0; kind < 3; ++kind) {
     for (int unit = 0; unit < side; ++unit) {
       std::uint32_t seen = 0;
@@ -113,12 +94,10 @@ std::optional<TBilingual> PlainRepeat(int box, const std::vector<TCellValue>& ce
         if (v == kEmpty) continue;
         const std::uint32_t bit = std::uint32_t{1} << v;
         if (seen & bit) {
-          const std::string n = std::to_string(unit + 1);
-          const std::string symbol(1, symbols[static_cast<std::size_t>(v)]);
-          return TBilingual{std::string("Questo sudoku non ha soluzione: ") + italian[kind] + n +
-                                " ha gi\u00e0 un " + symbol,
-                            std::string("This puzzle has no solution: ") + english[kind] + n +
-                                " already has a " + symbol};
+          return MessageText(TMessage::OwnRepeat,
+                             {MessageText(units[static_cast<std::size_t>(kind)]),
+                              SameText(std::to_string(unit + 1)),
+                              SameText(std::string(1, symbols[static_cast<std::size_t>(v)]))});
         }
         seen |= bit;
       }
@@ -132,13 +111,13 @@ std::optional<TBilingual> PlainRepeat(int box, const std::vector<TCellValue>& ce
 TBilingual LevelWords(char level) {
   switch (level) {
     case 'E':
-      return {"Semplice", "Simple"};
+      return CaptionText(TCaption::LevelSimple);
     case 'M':
-      return {"Medio", "Medium"};
+      return CaptionText(TCaption::LevelMedium);
     case 'A':
-      return {"Alto", "high"};
+      return CaptionText(TCaption::LevelHigh);
     default:
-      return {"oltre Alto", "beyond high"};
+      return CaptionText(TCaption::LevelBeyond);
   }
 }
 
@@ -184,10 +163,8 @@ TPuzzleCheck CheckPuzzleText(std::string_view text, const std::atomic<bool>* can
       return check;
     }
   }
-  if (count == 0) return Refused("Questo sudoku non ha soluzione.", "This puzzle has no solution.");
-  if (count > 1)
-    return Refused("Questo sudoku ha pi\u00f9 di una soluzione; aggiungi dei numeri dati",
-                   "This puzzle has more than one solution; add givens");
+  if (count == 0) return Refused(MessageText(TMessage::OwnNoSolution));
+  if (count > 1) return Refused(MessageText(TMessage::OwnManySolutions));
 
   tsdtools::TGrader grader(geometry);
   const tsdtools::TGradeResult grade = grader.Grade(read.cells.data());
@@ -205,23 +182,17 @@ TPuzzleCheck CheckPuzzleText(std::string_view text, const std::atomic<bool>* can
   const TBilingual level = LevelWords(check.level);
   if (check.level == BeyondLevel) {
     const TBilingual needed = NeededTechnique(geometry, read.cells.data());
-    check.message = {"Sudoku accettato: una sola soluzione, oltre i livelli del gioco (serve " +
-                         needed.italian + ").",
-                     "Puzzle accepted: one solution, beyond the game's levels (it needs " +
-                         needed.english + ")."};
+    check.message = MessageText(TMessage::OwnAcceptedBeyond, {needed});
   } else {
-    std::string hardestIT;
-    std::string hardestEN;
+    TBilingual hardest;
     if (grade.hardest >= 0 && static_cast<std::size_t>(grade.hardest) < tsdtech::kLadder.size()) {
       const tsdtech::TTechniqueInfo& info =
           tsdtech::kLadder[static_cast<std::size_t>(grade.hardest)];
-      hardestIT = "; tecnica pi\u00f9 difficile: " + std::string(info.nameIT);
-      hardestEN = "; hardest technique: " + std::string(info.name);
+      hardest = MessageText(TMessage::OwnHardest,
+                            {TBilingual{std::string(info.nameIT), std::string(info.name)}});
     }
-    check.message = {"Sudoku accettato: una sola soluzione, livello " + level.italian + " (" +
-                         check.level + hardestIT + ").",
-                     "Puzzle accepted: one solution, level " + level.english + " (" + check.level +
-                         hardestEN + ")."};
+    check.message = MessageText(TMessage::OwnAcceptedLevel,
+                                {level, SameText(std::string(1, check.level)), hardest});
   }
   return check;
 }

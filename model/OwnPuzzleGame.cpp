@@ -8,9 +8,9 @@ using enum GameState;
 
 TBilingual TsdGame::LevelCaption() const {
   const TBilingual words = LevelWords(FLevel);
-  if (FOrigin == TPuzzleOrigin::Own)
-    return {"Sudoku proprio: " + words.italian, "Own puzzle: " + words.english};
-  return {"Livello: " + words.italian, "Level: " + words.english};
+  const TBilingual& label =
+      CaptionText(FOrigin == TPuzzleOrigin::Own ? TCaption::OwnLevelLabel : TCaption::LevelLabel);
+  return {label.italian + words.italian, label.english + words.english};
 }
 
 TOutcome TsdGame::InstallOwnPuzzle(const TPuzzleCheck& check) {

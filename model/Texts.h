@@ -35,7 +35,32 @@ enum class TCaption : std::uint8_t {
   LevelSimple,
   LevelMedium,
   LevelHigh,
-  MenuDelete,  // the menu's item that clears the cell
+  MenuDelete,     // the menu's item that clears the cell
+  LevelHighName,  // "High" as the statistics and a new best time name the level
+  LevelBeyond,    // an own puzzle harder than the game's levels
+  LevelLabel,     // before the level's name beside a generated puzzle
+  OwnLevelLabel,  // before the level's name beside an own puzzle
+  // The comforts' controls.
+  Highlight,   // cbxEvidenzia
+  FillNotes,   // btnRiempiNote
+  Statistics,  // btnStatistiche
+  Pause,       // btnPausa while the game runs
+  GoOn,        // btnPausa while the game is paused
+  // The statistics' window.
+  StatisticsTitle,
+  StatisticsClose,     // btnChiudi
+  StatisticsNoGame,    // the plot before any game was finished
+  StatisticsFinished,  // the table's columns
+  StatisticsBest,
+  StatisticsAverage,
+  // Reading an own puzzle from a file.
+  OpenPuzzleTitle,   // the file dialog's title
+  OpenPuzzleFilter,  // the file dialog's filters
+  CheckCancel,       // the button that stops the check of an own puzzle
+  // What the grid shows, as its accessible description names it.
+  GridShowsPuzzle,
+  GridShowsGame,
+  GridShowsSolution,
 };
 
 // The messages and questions the game shows. %1, %2, %3 stand for the texts handed with them.
@@ -75,6 +100,31 @@ enum class TMessage : std::uint8_t {
   StoreSystemError,  // %1: the system's words
   FinishedGenerate,  // F10 while a finished game still runs
   HintOnGiven,       // F4 on a given
+  NewBestTime,       // added to the congratulation; %1: the size, %2: the level's name
+  TimesPlotAxis,     // under the plot of the times; %1: how many games
+  GridName,          // the grid's accessible name; %1: its side
+  // Taking in an own puzzle.
+  ClipboardNoText,  // Ctrl+V with no text on the clipboard
+  FileUnreadable,   // %1: the file's name
+  CheckingPuzzle,   // the progress dialog while the solutions are counted
+  OwnEmpty,         // the text read has nothing in it
+  OwnTooLong,
+  OwnBinary,
+  OwnBadSide,    // %1: the grid's size
+  OwnBadCount,   // %1: how many cells the text holds
+  OwnBadSymbol,  // %1: the line, %2: the character, %3: the size, %4: the symbols allowed
+  OwnSymbols9,   // the symbols allowed, filling the %4 of OwnBadSymbol
+  OwnSymbols16,
+  OwnSymbols25,
+  OwnRepeat,  // %1: the unit, %2: its number, %3: the symbol repeated
+  UnitRow,    // the units that fill the %1 of OwnRepeat
+  UnitColumn,
+  UnitBox,
+  OwnNoSolution,
+  OwnManySolutions,
+  OwnAcceptedBeyond,  // %1: the technique it needs
+  OwnAcceptedLevel,   // %1: the level's name, %2: its letter, %3: OwnHardest or nothing
+  OwnHardest,         // %1: the hardest technique it uses
 };
 
 const TBilingual& CaptionText(TCaption caption);

@@ -62,12 +62,9 @@ void TfrmSudoku::SetUpComforts() {
 }
 
 void TfrmSudoku::ApplyComfortCaptions() {
-  ui->cbxEvidenzia->setText(
-      Tr(QStringLiteral("Evidenzia [F11]"), QStringLiteral("Highlight [F11]")));
-  ui->btnRiempiNote->setText(
-      Tr(QStringLiteral("Riempi note [Maiusc+F2]"), QStringLiteral("Fill notes [Shift+F2]")));
-  ui->btnStatistiche->setText(
-      Tr(QStringLiteral("Statistiche [Maiusc+F12]"), QStringLiteral("Statistics [Shift+F12]")));
+  ui->cbxEvidenzia->setText(Tr(CaptionText(TCaption::Highlight)));
+  ui->btnRiempiNote->setText(Tr(CaptionText(TCaption::FillNotes)));
+  ui->btnStatistiche->setText(Tr(CaptionText(TCaption::Statistics)));
   FollowComforts();
 }
 
@@ -76,8 +73,7 @@ void TfrmSudoku::FollowComforts() {
   const TStateView view = FGame.StateView();
   ui->btnRiempiNote->setEnabled(view.gamePanel && !paused);
   const QString pauseName =
-      paused ? Tr(QStringLiteral("Riprendi [F12]"), QStringLiteral("Go on [F12]"))
-             : Tr(QStringLiteral("Pausa [F12]"), QStringLiteral("Pause [F12]"));
+      paused ? Tr(CaptionText(TCaption::GoOn)) : Tr(CaptionText(TCaption::Pause));
   ui->btnPausa->setIcon(PauseIcon(paused, devicePixelRatioF()));
   ui->btnPausa->setToolTip(pauseName);
   ui->btnPausa->setAccessibleName(pauseName);

@@ -51,8 +51,7 @@ void TfrmSudoku::PastePuzzle() {
   if (!FGame.TakesOwnPuzzle() || CheckingPuzzle()) return;
   const QString text = QGuiApplication::clipboard()->text();
   if (text.isEmpty()) {
-    ShowMessage(Tr(QStringLiteral("Gli appunti non contengono testo da incollare."),
-                   QStringLiteral("The clipboard holds no text to paste.")));
+    ShowMessage(Tr(MessageText(TMessage::ClipboardNoText)));
     FocusGrid();
     return;
   }
@@ -61,13 +60,10 @@ void TfrmSudoku::PastePuzzle() {
 
 void TfrmSudoku::OpenPuzzle() {
   if (!FGame.TakesOwnPuzzle() || CheckingPuzzle()) return;
-  const QString path =
-      FChooseFile ? FChooseFile(this)
-                  : QFileDialog::getOpenFileName(
-                        this, Tr(QStringLiteral("Apri un sudoku"), QStringLiteral("Open a puzzle")),
-                        QString(),
-                        Tr(QStringLiteral("Sudoku (*.sdk *.ss *.txt);;Tutti i file (*)"),
-                           QStringLiteral("Sudoku (*.sdk *.ss *.txt);;All files (*)")));
+  const QString path = FChooseFile ? FChooseFile(this)
+                                   : QFileDialog::getOpenFileName(
+                                         this, Tr(CaptionText(TCaption::OpenPuzzleTitle)),
+                                         QString(), Tr(CaptionText(TCaption::OpenPuzzleFilter)));
   if (path.isEmpty()) {
     FocusGrid();
     return;
@@ -81,8 +77,7 @@ void TfrmSudoku::OpenPuzzleFile(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   // Only a regular file: a FIFO or a device would block the window or never end.
   if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-    ShowMessage(Tr(QStringLiteral("Il file \u201c%1\u201d non si pu\u00f2 leggere.").arg(name),
-                   QStringLiteral("The file \u201c%1\u201d cannot be read.").arg(name)));
+    ShowMessage(Tr(MessageText(TMessage::FileUnreadable, {SameText(name.toStdString())})));
     FocusGrid();
     return;
   }
@@ -112,10 +107,8 @@ void TfrmSudoku::CheckPuzzle(const QByteArray& text) {
   FCheckProgressTimer->setSingleShot(true);
   connect(FCheckProgressTimer, &QTimer::timeout, this, [this] {
     if (!CheckingPuzzle() || FCheckProgress) return;
-    FCheckProgress =
-        new QProgressDialog(Tr(QStringLiteral("Controllo del sudoku: una sola soluzione?"),
-                               QStringLiteral("Checking the puzzle: exactly one solution?")),
-                            Tr(QStringLiteral("Annulla"), QStringLiteral("Cancel")), 0, 0, this);
+    FCheckProgress = new QProgressDialog(Tr(MessageText(TMessage::CheckingPuzzle)),
+                                         Tr(CaptionText(TCaption::CheckCancel)), 0, 0, this);
     FCheckProgress->setObjectName(QStringLiteral("dlgCheckProgress"));
     FCheckProgress->setWindowTitle(QStringLiteral("Tessamond"));
     FCheckProgress->setWindowModality(Qt::WindowModal);

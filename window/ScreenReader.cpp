@@ -77,22 +77,21 @@ void TfrmSudoku::ApplySpokenNames() {
 }
 
 void TfrmSudoku::FollowGridName() {
-  const QString side = QString::number(FGame.Side());
-  const QString name = Tr(QStringLiteral("Griglia del Sudoku %1\u00d7%1").arg(side),
-                          QStringLiteral("Sudoku grid %1\u00d7%1").arg(side));
+  const QString name =
+      Tr(MessageText(TMessage::GridName, {SameText(std::to_string(FGame.Side()))}));
   QString shows;
   switch (FGame.State()) {
     case GameState::gsEmpty:
       break;
     case GameState::gsPuzzleView:
-      shows = Tr(QStringLiteral("Lo schema da risolvere"), QStringLiteral("The puzzle"));
+      shows = Tr(CaptionText(TCaption::GridShowsPuzzle));
       break;
     case GameState::gsPlaying:
-      shows = Tr(QStringLiteral("La tua partita"), QStringLiteral("Your game"));
+      shows = Tr(CaptionText(TCaption::GridShowsGame));
       break;
     case GameState::gsSolutionView:
     case GameState::gsPlayingSolution:
-      shows = Tr(QStringLiteral("La soluzione"), QStringLiteral("The solution"));
+      shows = Tr(CaptionText(TCaption::GridShowsSolution));
       break;
   }
   // Qt reports every setting as a change; a screen reader hears only real ones.

@@ -23,10 +23,10 @@ int LevelOfRow(int row) {
 }
 
 QString KindName(int row) {
-  static const TBilingual levels[3] = {
-      {"Semplice", "Simple"}, {"Medio", "Medium"}, {"Alto", "High"}};
+  static const TCaption levels[3] = {TCaption::LevelSimple, TCaption::LevelMedium,
+                                     TCaption::LevelHighName};
   const int side = BoxSizeOfRow(row) * BoxSizeOfRow(row);
-  return QStringLiteral("%1\u00d7%1 ").arg(side) + Tr(levels[LevelOfRow(row)]);
+  return QStringLiteral("%1\u00d7%1 ").arg(side) + Tr(CaptionText(levels[LevelOfRow(row)]));
 }
 
 const QColor PlotLine(0, 0, 160);
@@ -104,8 +104,7 @@ void TTimesPlot::paintEvent(QPaintEvent* /*event*/) {
   p.setPen(PlotAxes);
   p.drawText(QRect(area.left(), area.bottom() + 4, area.width(), metrics.height()),
              Qt::AlignHCenter,
-             Tr(QStringLiteral("le ultime %1 partite, dalla prima").arg(FTimes.size()),
-                QStringLiteral("the last %1 games, oldest first").arg(FTimes.size())));
+             Tr(MessageText(TMessage::TimesPlotAxis, {SameText(std::to_string(FTimes.size()))})));
 }
 
 TfrmStatistics::TfrmStatistics(QWidget* parent) : QDialog(parent) {
@@ -132,13 +131,12 @@ TfrmStatistics::TfrmStatistics(QWidget* parent) : QDialog(parent) {
 
 void TfrmStatistics::Show(const TBestTimes& times) {
   FTimes = times;
-  setWindowTitle(Tr(QStringLiteral("Statistiche"), QStringLiteral("Statistics")));
-  btnChiudi->setText(Tr(QStringLiteral("Chiudi"), QStringLiteral("Close")));
-  pltTimes->FEmptyText =
-      Tr(QStringLiteral("Nessuna partita finita"), QStringLiteral("No game finished yet"));
-  tblTimes->setHorizontalHeaderLabels({Tr(QStringLiteral("Finite"), QStringLiteral("Finished")),
-                                       Tr(QStringLiteral("Record"), QStringLiteral("Best")),
-                                       Tr(QStringLiteral("Media"), QStringLiteral("Average"))});
+  setWindowTitle(Tr(CaptionText(TCaption::StatisticsTitle)));
+  btnChiudi->setText(Tr(CaptionText(TCaption::StatisticsClose)));
+  pltTimes->FEmptyText = Tr(CaptionText(TCaption::StatisticsNoGame));
+  tblTimes->setHorizontalHeaderLabels({Tr(CaptionText(TCaption::StatisticsFinished)),
+                                       Tr(CaptionText(TCaption::StatisticsBest)),
+                                       Tr(CaptionText(TCaption::StatisticsAverage))});
   int firstPlayed = -1;
   for (int row = 0; row < Kinds; ++row) {
     const TTimesSummary summary = times.Summary(BoxSizeOfRow(row), LevelOfRow(row));
