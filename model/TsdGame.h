@@ -199,7 +199,10 @@ class TsdGame {
   std::vector<TMenuItem> ContextMenu() const;
   TCellView CellView(std::int32_t row, std::int32_t column) const;
   // The current cell carries the selection mark (while the grid has the focus).
-  bool ShowsSelection() const { return FGameState == GameState::gsPlaying || FTypingIn; }
+  // A paused grid hides where the player was, like its symbols.
+  bool ShowsSelection() const {
+    return (FGameState == GameState::gsPlaying && !FPaused) || FTypingIn;
+  }
   // The command of function key F<number>, when the key is taken in this state.
   std::optional<TCommand> FunctionKey(int number) const;
   // The command of Shift+F<number>, when the key is taken in this state.

@@ -83,6 +83,7 @@ TEST(Pause, StopsTheClockHidesTheGridAndKeepsThePausedTime) {
   EXPECT_NE(game.SaveText().find("elapsed-ms 65000\n"), std::string::npos);
   const TMove given = g.First(true);
   EXPECT_EQ(game.CellView(given.row, given.column).symbol, ' ');
+  EXPECT_FALSE(game.ShowsSelection());  // nor where the player was
   // Nothing goes in, nothing is hinted or explained while paused.
   EXPECT_FALSE(game.ApplyMove({open.column, open.row, g.Solution(open)}).storeGame);
   EXPECT_EQ(g.Play(open), ' ');
@@ -90,6 +91,7 @@ TEST(Pause, StopsTheClockHidesTheGridAndKeepsThePausedTime) {
   EXPECT_TRUE(game.Explain().messages.empty());
   EXPECT_FALSE(game.StateView().hint || game.StateView().explain || game.StateView().toggleView);
   game.SetPaused(false);
+  EXPECT_TRUE(game.ShowsSelection());
   g.Clock.Ms += 5'000;
   EXPECT_EQ(game.ElapsedMs(), 70'000);
   EXPECT_EQ(game.CellView(given.row, given.column).symbol, g.Play(given));
