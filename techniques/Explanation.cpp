@@ -349,6 +349,15 @@ int TExplainer::WrongEntry(int cell) {
   FResult.FColumn = g.Column(cell);
   FResult.FSymbol = s;
   Mark(cell, TCellRole::Wrong);
+  // "<the entry> cannot be right: <unit> already has <s> in <place><tail>", in both languages.
+  const auto sayRepeat = [&](const std::string& en, const std::string& it, int unit, int place,
+                             std::string_view tailEN, std::string_view tailIT) {
+    const std::vector<int> where = {place};
+    FResult.FTextEN = en + UnitEN(g, unit) + " already has " + AnEN(s) + " in " +
+                      PlacesEN(g, unit, where) + std::string(tailEN);
+    FResult.FTextIT = it + UnitArtIT(g, unit) + " ha già " + UnIT(s) + " " +
+                      PlacesIT(g, unit, where, true) + std::string(tailIT);
+  };
   std::string en = "The " + std::string(1, s) + " in " + CellEN(g, cell) + " cannot be right: ";
   std::string it = "Nella cella in " + CellIT(g, cell) + " non può esserci " + UnIT(s) + ": ";
   auto wrongAt = [&](int c) {
@@ -373,11 +382,7 @@ int TExplainer::WrongEntry(int cell) {
   if (best >= 0 && bestRank < 2) {
     Mark(best, TCellRole::Reason);
     MarkUnit(bestUnit);
-    const std::vector<int> where = {best};
-    FResult.FTextEN = en + UnitEN(g, bestUnit) + " already has " + AnEN(s) + " in " +
-                      PlacesEN(g, bestUnit, where) + ".";
-    FResult.FTextIT = it + UnitArtIT(g, bestUnit) + " ha già " + UnIT(s) + " " +
-                      PlacesIT(g, bestUnit, where, true) + ".";
+    sayRepeat(en, it, bestUnit, best, ".", ".");
     return bestRank;
   }
 
@@ -419,11 +424,8 @@ int TExplainer::WrongEntry(int cell) {
     // The only repeat is with another wrong entry: both are named and marked.
     Mark(best, TCellRole::Wrong);
     MarkUnit(bestUnit);
-    const std::vector<int> where = {best};
-    FResult.FTextEN = en + UnitEN(g, bestUnit) + " already has " + AnEN(s) + " in " +
-                      PlacesEN(g, bestUnit, where) + ", and neither of the two is right.";
-    FResult.FTextIT = it + UnitArtIT(g, bestUnit) + " ha già " + UnIT(s) + " " +
-                      PlacesIT(g, bestUnit, where, true) + ", e nessuno dei due è giusto.";
+    sayRepeat(en, it, bestUnit, best, ", and neither of the two is right.",
+              ", e nessuno dei due è giusto.");
     return 4;
   }
   FResult.FTextEN = en + "the puzzle's solution has another symbol there.";
