@@ -9,7 +9,8 @@
 set -euo pipefail
 
 # Building the game: the compiler, CMake with Ninja, Qt 6 widgets and print support with uic/moc/rcc.
-build=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+build=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+       libfontconfig-dev)
 # Running it: the X11 platform plugin, the font that stands in for Verdana and MS Sans Serif, and
 # xdg-open, which starts the browser for the help pages.
 run=(qt6-qpa-plugins fontconfig fonts-dejavu-core xdg-utils)

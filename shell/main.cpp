@@ -3,13 +3,18 @@
 #include <QPointer>
 #include <memory>
 
+#include "FontWarmUp.h"
 #include "QtServices.h"
 #include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
 #include "TsdApplication.h"
 
 int main(int argc, char** argv) {
+  // Started first: connecting to the display is the wait the font configuration is read in.
+  TFontWarmUp fonts;
   QApplication app(argc, argv);
+  // Before the first control measures its text; usually long done by now.
+  fonts.Wait();
   TsdSetUpApplication();
 
   auto frmSudoku = std::make_unique<TfrmSudoku>(QtServices());
