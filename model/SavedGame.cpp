@@ -6,6 +6,7 @@
 
 #include "GameState.h"
 #include "PuzzleCatalogue.h"
+#include "Texts.h"
 
 namespace {
 
@@ -20,13 +21,13 @@ std::string Decimal(std::int64_t value) {
   return std::to_string(value);
 }
 
-TSavedGameRead Refuse(std::string italian, std::string english) {
-  return {std::nullopt, {std::move(italian), std::move(english)}};
+TSavedGameRead Refuse(TMessage reason, const std::vector<TBilingual>& args = {}) {
+  return {std::nullopt, MessageText(reason, args)};
 }
 
-TSavedGameRead RefuseAt(int line, const std::string& italian, const std::string& english) {
-  const std::string n = Decimal(line);
-  return Refuse("riga " + n + ": " + italian, "line " + n + ": " + english);
+TSavedGameRead RefuseAt(int line, TMessage reason, const std::vector<TBilingual>& args = {}) {
+  return {std::nullopt,
+          MessageText(TMessage::SavedAtLine, {SameText(Decimal(line)), MessageText(reason, args)})};
 }
 
 // The lines of the file, each without its "\n".
@@ -183,13 +184,12 @@ std::optional<TSavedGameRead> ReadMoves(TLines& lines, std::string_view symbols,
     }
   std::vector<TStep> steps;
   for (std::size_t k = 0; k < total; ++k) {
-    if (lines.AtEnd()) return Refuse("troncato", "truncated");
+    if (lines.AtEnd()) return Refuse(TMessage::SavedTruncated);
     TMove move;
     if (!ReadMove(lines.Next(), symbols, move))
-      return RefuseAt(lines.Number(), "mossa non valida", "bad move");
+      return RefuseAt(lines.Number(), TMessage::SavedBadMove);
     std::optional<TStep> step = InterpretMove(state, game.boxSize, symbols, move);
-    if (!step || step->changes.empty())
-      return RefuseAt(lines.Number(), "mossa che non cambia nulla", "a move that changes nothing");
+    if (!step || step->changes.empty()) return RefuseAt(lines.Number(), TMessage::SavedIdleMove);
     ApplyStep(state, *step, true);
     game.moves.push_back(move);
     steps.push_back(std::move(*step));
@@ -201,8 +201,7 @@ std::optional<TSavedGameRead> ReadMoves(TLines& lines, std::string_view symbols,
       const auto cell = static_cast<std::size_t>(row * side + column);
       const char entry = game.player[cell] == OpenCell ? ' ' : game.player[cell];
       if (state.play[row][column] != entry || state.notes[row][column] != game.notes[cell])
-        return RefuseAt(lines.Number(), "le mosse non portano alla griglia del giocatore",
-                        "the moves do not lead to the player's grid");
+        return RefuseAt(lines.Number(), TMessage::SavedMovesElsewhere);
     }
   return std::nullopt;
 }
@@ -264,37 +263,31 @@ std::string WriteSavedGame(const TSavedGame& game) {
 }
 
 TSavedGameRead ReadSavedGame(std::string_view bytes) {
-  if (bytes.size() > MaxSavedGameBytes) return Refuse("troppo grande", "too large");
-  if (bytes.empty()) return Refuse("vuoto", "empty");
-  if (bytes.back() != '\n') return Refuse("troncato", "truncated");
+  if (bytes.size() > MaxSavedGameBytes) return Refuse(TMessage::SavedTooLarge);
+  if (bytes.empty()) return Refuse(TMessage::SavedEmpty);
+  if (bytes.back() != '\n') return Refuse(TMessage::SavedTruncated);
 
   TLines lines(bytes);
   const std::string_view first = lines.Next();
-  if (first.substr(0, VersionPrefix.size()) != VersionPrefix)
-    return Refuse("non \u00e8 una partita di Tessamond", "not a Tessamond game");
+  if (first.substr(0, VersionPrefix.size()) != VersionPrefix) return Refuse(TMessage::SavedNotOurs);
   const std::string_view version = first.substr(VersionPrefix.size());
-  if (version != Version && version != FirstVersion)
-    return Refuse("di un'altra versione", "from another version");
+  if (version != Version && version != FirstVersion) return Refuse(TMessage::SavedOtherVersion);
   const bool latest = version == Version;
 
   // The next line must be the field `key`; its value goes to `value`.
   std::string_view value;
   const auto expect = [&](std::string_view key) -> std::optional<TSavedGameRead> {
-    if (lines.AtEnd()) return Refuse("troncato", "truncated");
+    if (lines.AtEnd()) return Refuse(TMessage::SavedTruncated);
     if (Field(lines.Next(), key, value)) return std::nullopt;
-    const std::string k(key);
-    return RefuseAt(lines.Number(), "atteso \"" + k + "\"", "\"" + k + "\" expected");
+    return RefuseAt(lines.Number(), TMessage::SavedExpected, {SameText(std::string(key))});
   };
-  const auto invalid = [&] { return RefuseAt(lines.Number(), "valore non valido", "bad value"); };
+  const auto invalid = [&] { return RefuseAt(lines.Number(), TMessage::SavedBadValue); };
   const auto cells = [&](std::size_t count, std::size_t wanted) {
     return RefuseAt(
-        lines.Number(),
-        Decimal(std::int64_t(count)) + " caselle invece di " + Decimal(std::int64_t(wanted)),
-        Decimal(std::int64_t(count)) + " cells instead of " + Decimal(std::int64_t(wanted)));
+        lines.Number(), TMessage::SavedCellCount,
+        {SameText(Decimal(std::int64_t(count))), SameText(Decimal(std::int64_t(wanted)))});
   };
-  const auto foreign = [&] {
-    return RefuseAt(lines.Number(), "carattere estraneo", "a character that is no symbol");
-  };
+  const auto foreign = [&] { return RefuseAt(lines.Number(), TMessage::SavedForeign); };
 
   TSavedGame game;
   if (auto refused = expect("box")) return *refused;
@@ -344,12 +337,10 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   if (value.size() != count) return cells(value.size(), count);
   if (!AllOf(value, symbols, false)) return foreign();
   if (!KeepsTheRules(value, symbols, game.boxSize))
-    return RefuseAt(lines.Number(), "la soluzione viola le regole",
-                    "the solution breaks the rules");
+    return RefuseAt(lines.Number(), TMessage::SavedBreaksRules);
   for (std::size_t cell = 0; cell < count; ++cell)
     if (game.puzzle[cell] != OpenCell && game.puzzle[cell] != value[cell])
-      return RefuseAt(lines.Number(), "la soluzione contraddice le caselle date",
-                      "the solution disagrees with the givens");
+      return RefuseAt(lines.Number(), TMessage::SavedDisagrees);
   game.solution = value;
 
   // A player's grid and a notes field, as "player"/"notes" and "start"/"start-notes" hold them.
@@ -360,7 +351,7 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
     if (!AllOf(value, symbols, true)) return foreign();
     for (std::size_t cell = 0; cell < count; ++cell)
       if (game.puzzle[cell] != OpenCell && game.puzzle[cell] != value[cell])
-        return RefuseAt(lines.Number(), "una casella data \u00e8 cambiata", "a given was changed");
+        return RefuseAt(lines.Number(), TMessage::SavedGivenChanged);
     grid = value;
     return std::nullopt;
   };
@@ -380,9 +371,9 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
       }
       const std::size_t k = symbols.find(ch);
       if (k == std::string_view::npos || k < next)
-        return RefuseAt(lines.Number(), "note non valide", "notes out of order or no symbols");
+        return RefuseAt(lines.Number(), TMessage::SavedBadNotes);
       if (game.puzzle[cell] != OpenCell)
-        return RefuseAt(lines.Number(), "note su una casella data", "notes on a given");
+        return RefuseAt(lines.Number(), TMessage::SavedNotesOnGiven);
       notes[cell] |= TNotes{1} << k;
       next = k + 1;
     }
@@ -412,8 +403,8 @@ TSavedGameRead ReadSavedGame(std::string_view bytes) {
   }
   if (!lines.AtEnd()) {
     lines.Next();
-    return latest ? RefuseAt(lines.Number(), "altro dopo le mosse", "more after the moves")
-                  : RefuseAt(lines.Number(), "altro dopo le note", "more after the notes");
+    return RefuseAt(lines.Number(),
+                    latest ? TMessage::SavedMoreAfterMoves : TMessage::SavedMoreAfterNotes);
   }
   return {std::move(game), {}};
 }

@@ -6,6 +6,7 @@
 
 #include "ExactSolver.h"
 #include "PuzzleCatalogue.h"
+#include "Texts.h"
 
 std::string NormaliseSavedGameText(std::string_view bytes) {
   // A file cut off at the read limit stays too large, whatever it would shrink to.
@@ -30,14 +31,12 @@ std::string NormaliseSavedGameText(std::string_view bytes) {
 }
 
 std::optional<TBilingual> ImplausibleSavedGame(const TSavedGame& game) {
-  if (game.elapsedMs > MaxPlausibleElapsedMs)
-    return TBilingual{"un tempo di gioco di pi\u00f9 di un anno",
-                      "a playing time of more than a year"};
+  if (game.elapsedMs > MaxPlausibleElapsedMs) return MessageText(TMessage::SavedTooLong);
   const tsdtech::TGeometry* geometry = tsdtech::GeometryFor(game.boxSize);
   const std::string_view symbols = SymbolsOfBoxSize(game.boxSize);
   const auto cells = static_cast<std::size_t>(geometry ? geometry->cells : 0);
   if (!geometry || game.puzzle.size() != cells || game.solution.size() != cells)
-    return TBilingual{"dimensioni non valide", "a wrong size"};
+    return MessageText(TMessage::SavedWrongSize);
   std::vector<tsdtech::TCellValue> puzzle(cells, tsdtech::kEmpty);
   for (std::size_t cell = 0; cell < cells; ++cell)
     if (const std::size_t k = symbols.find(game.puzzle[cell]); k != std::string_view::npos)
@@ -49,12 +48,8 @@ std::optional<TBilingual> ImplausibleSavedGame(const TSavedGame& game) {
   for (std::size_t cell = 0; same && cell < cells; ++cell)
     same =
         found[cell] >= 0 && symbols[static_cast<std::size_t>(found[cell])] == game.solution[cell];
-  if (solutions > 1)
-    return TBilingual{"lo schema ha pi\u00f9 di una soluzione",
-                      "the puzzle has more than one solution"};
-  if (!same)
-    return TBilingual{"lo schema non porta alla soluzione conservata",
-                      "the puzzle does not lead to the kept solution"};
+  if (solutions > 1) return MessageText(TMessage::SavedManySolutions);
+  if (!same) return MessageText(TMessage::SavedOtherSolution);
   return std::nullopt;
 }
 

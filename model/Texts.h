@@ -125,6 +125,32 @@ enum class TMessage : std::uint8_t {
   OwnAcceptedBeyond,  // %1: the technique it needs
   OwnAcceptedLevel,   // %1: the level's name, %2: its letter, %3: OwnHardest or nothing
   OwnHardest,         // %1: the hardest technique it uses
+  // Why a kept game's file cannot be taken back: the reasons that fill the %1 of KeptUnreadable
+  // and KeptNotSetAside.
+  SavedAtLine,  // %1: the line's number, %2: what is wrong there
+  SavedTooLarge,
+  SavedEmpty,
+  SavedTruncated,
+  SavedNotOurs,
+  SavedOtherVersion,
+  SavedExpected,  // %1: the field that should come
+  SavedBadValue,
+  SavedCellCount,  // %1: how many cells the line holds, %2: how many it should
+  SavedForeign,
+  SavedBreaksRules,
+  SavedDisagrees,
+  SavedGivenChanged,
+  SavedBadNotes,
+  SavedNotesOnGiven,
+  SavedBadMove,
+  SavedIdleMove,
+  SavedMovesElsewhere,
+  SavedMoreAfterMoves,
+  SavedMoreAfterNotes,
+  SavedTooLong,
+  SavedWrongSize,
+  SavedManySolutions,
+  SavedOtherSolution,
 };
 
 const TBilingual& CaptionText(TCaption caption);

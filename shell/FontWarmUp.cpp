@@ -12,7 +12,9 @@ TFontWarmUp::TFontWarmUp() {
   }
 }
 
-TFontWarmUp::~TFontWarmUp() { Wait(); }
+TFontWarmUp::~TFontWarmUp() {
+  Wait();
+}
 
 void TFontWarmUp::Wait() {
   if (FThread.joinable()) FThread.join();
