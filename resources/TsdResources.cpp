@@ -1,5 +1,6 @@
 // Registers the compiled-in pictures (a static library's resources need an explicit call) and
-// reads them without asking the image plugins.
+// reads them: those of the first window from the tables decoded when the game was built, the others
+// as PNG without asking the image plugins.
 #include "TsdResources.h"
 
 #include <QDateTime>
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "BakedPictures.h"
+
 static void InitTessamondQrc() {
   Q_INIT_RESOURCE(tessamond);
 }
@@ -19,7 +22,29 @@ void TsdInitResources() {
   (void)done;
 }
 
+namespace {
+
+const TBakedPicture* FindBaked(const QString& name) {
+  for (std::size_t k = 0; k < TsdBakedPictureCount; ++k)
+    if (name == QLatin1String(TsdBakedPictures[k].name)) return &TsdBakedPictures[k];
+  return nullptr;
+}
+
+// The table's pixels as the image the PNG reader would give, without a copy: the table lives as
+// long as the program, and a change to the image copies it first.
+QImage BakedImage(const TBakedPicture& baked) {
+  return QImage(reinterpret_cast<const uchar*>(baked.pixels), baked.width, baked.height,
+                baked.width * 4, static_cast<QImage::Format>(baked.format));
+}
+
+}  // namespace
+
 QImage TsdPicture(const QString& name) {
+  if (const TBakedPicture* baked = FindBaked(name)) return BakedImage(*baked);
+  return TsdDecodedPicture(name);
+}
+
+QImage TsdDecodedPicture(const QString& name) {
   TsdInitResources();
   QImageReader reader(QStringLiteral(":/tessamond/") + name, "png");
   // Left on, the reader would load every plugin to ask whether it reads "png" better.
@@ -79,9 +104,17 @@ void TsdPreloadStylePictures() {
       QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
   const QFileInfo info(path);
   if (!info.exists()) return;
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);
-  const QImage picture = reader.read();
+  QImage picture;
+  // Decoded when the game was built from this very file, unless the Qt it runs on has another.
+  const TBakedPicture* baked = FindBaked(path);
+  if (baked && baked->qtFileSize == info.size() &&
+      baked->qtModifiedSecs == info.lastModified().toSecsSinceEpoch()) {
+    picture = BakedImage(*baked);
+  } else {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    picture = reader.read();
+  }
   if (picture.isNull()) return;
   constexpr unsigned PixmapType = 0;  // a colour pixmap, not a bitmap
   const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath() +

@@ -8,10 +8,14 @@
 // Safe to call more than once; call it before the first picture is loaded.
 void TsdInitResources();
 
-// One of the compiled-in PNG pictures ("emblem.png", "help.png", "watermark.png"), read as PNG:
-// naming the format keeps Qt from loading every image plugin to ask which one reads it. A null
-// image when there is no such picture.
+// One of the compiled-in pictures ("emblem.png", "help.png", "watermark.png"). Those the first
+// window shows come already decoded; the others are read as PNG: naming the format keeps Qt from
+// loading every image plugin to ask which one reads it. A null image when there is no such
+// picture.
 QImage TsdPicture(const QString& name);
+
+// The same picture always read from its PNG, as a check of the decoded ones.
+QImage TsdDecodedPicture(const QString& name);
 
 // A picture ("emblem.png", "help.png") for a screen of device-pixel ratio `ratio`, shown at
 // `logicalSize`: drawn from the 2× picture ("emblem@2x.png") when the ratio is above 1, scaled

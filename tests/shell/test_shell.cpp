@@ -8,10 +8,11 @@
 #include <QTimer>
 
 #include "Fakes.h"
-#include "WindowDriver.h"
 #include "TfrmSudoku.h"
 #include "Tfrmhlpi.h"
 #include "TsdApplication.h"
+#include "TsdResources.h"
+#include "WindowDriver.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ class TShellTest : public QObject {
   // First: it must see the process before any other test has read a picture.
   void FirstWindowLoadsNoImagePlugin();
   void ApplicationCarriesTheGameIcon();
+  void FirstWindowPicturesComeDecoded();
   void WatermarkIsReadWhenAPageIsPrinted();
   void WatermarkHolderCarriesThePageBackground();
   void ClosingTheMainWindowEndsTheEventLoop();
@@ -64,6 +66,24 @@ void TShellTest::ApplicationCarriesTheGameIcon() {
   TFakePuzzleSource source;
   TfrmSudoku form(fakes.Services(), source);
   QCOMPARE(form.windowIcon().cacheKey(), icon.cacheKey());
+}
+
+// The pictures of the first window come from tables made when the game is built: each must be its
+// PNG pixel for pixel, in the format the PNG reader gives, and must not be decoded again per call.
+void TShellTest::FirstWindowPicturesComeDecoded() {
+  for (const char* name : {"icon-16.png", "icon-24.png", "icon-32.png", "icon-48.png",
+                           "icon-64.png", "emblem.png", "help.png"}) {
+    const QString picture = QString::fromLatin1(name);
+    const QImage shown = TsdPicture(picture);
+    const QImage png = TsdDecodedPicture(picture);
+    QVERIFY2(!png.isNull(), name);
+    QCOMPARE(shown.format(), png.format());
+    QVERIFY2(shown == png, name);
+    QVERIFY2(shown.constBits() == TsdPicture(picture).constBits(), name);
+  }
+  // The others are read from their PNG at each call.
+  QVERIFY(TsdPicture(QStringLiteral("emblem@2x.png")).constBits() !=
+          TsdPicture(QStringLiteral("emblem@2x.png")).constBits());
 }
 
 void TShellTest::WatermarkIsReadWhenAPageIsPrinted() {
