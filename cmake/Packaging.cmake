@@ -29,7 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tessamond.example.org")
 set(_qt "(>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR})")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 ${_qt}, libqt6printsupport6 ${_qt}, libqt6gui6 ${_qt}, libqt6core6 ${_qt}, \
-qt6-qpa-plugins ${_qt}, libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, fonts-dejavu-core")
+qt6-qpa-plugins ${_qt}, libfontconfig1 (>= 2.13), libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, \
+fonts-dejavu-core")
 # xdg-open starts the browser that shows the help pages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland, cups")

@@ -8,7 +8,8 @@
 #   scripts/install-deps.sh --packages P...   exactly the packages named (install-peers.sh uses it)
 set -euo pipefail
 
-# Building the game: the compiler, CMake with Ninja, Qt 6 widgets and print support with uic/moc/rcc.
+# Building the game: the compiler, CMake with Ninja, Qt 6 widgets and print support with uic/moc/rcc,
+# and the font-configuration headers for reading the configuration ahead at start-up.
 build=(g++ make cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
        libfontconfig-dev)
 # Running it: the X11 platform plugin, the font that stands in for Verdana and MS Sans Serif, and
