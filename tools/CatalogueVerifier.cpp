@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 
 #include "CatalogueTargets.h"
@@ -95,7 +96,11 @@ TVerifyReport VerifyCatalogue(const TEntrySource& source) {
         problem(where + ": its one solution is not the stored one");
       }
       const TGradeResult grade = grader.Grade(puzzle.data());
-      ++summary.grades[static_cast<int>(grade.level)];
+      // The summary's last column takes every rung past the catalogue's levels, and an entry no
+      // rung finishes.
+      const int column =
+          std::min(static_cast<int>(grade.level), static_cast<int>(std::size(summary.grades)) - 1);
+      ++summary.grades[column];
       if (LevelLetter(grade.level) != target.level) {
         problem(where + ": graded " + std::string(LevelName(grade.level)) + ", expected " +
                 target.level);

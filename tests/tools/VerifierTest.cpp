@@ -46,6 +46,18 @@ TEST(CatalogueVerifier, BuiltInTablesPass) {
   EXPECT_NE(FormatSummary(report).find("25x25 A"), std::string::npos);
 }
 
+// An entry that no technique of the catalogue's levels finishes counts in the summary's last
+// column, whatever rung (or none) the grader reaches.
+TEST(CatalogueVerifier, EntryPastTheLevelsCountsAsBeyond) {
+  const TVerifyReport report = VerifyCatalogue(
+      Doctored('A', 5, [](std::string& p, std::string&) { p = std::string(81, CatalogueBlank); }));
+  ASSERT_FALSE(report.tables.empty());
+  const TTableSummary& a = report.tables[2];
+  ASSERT_EQ(a.level, 'A');
+  EXPECT_EQ(a.grades[3], 1);
+  EXPECT_EQ(a.grades[0] + a.grades[1] + a.grades[2] + a.grades[3], a.count);
+}
+
 TEST(CatalogueVerifier, CatchesEachFault) {
   std::string otherPuzzle, otherSolution;
   ASSERT_TRUE(GetStoredPuzzle(3, 'M', 7, otherPuzzle, otherSolution));
