@@ -37,6 +37,13 @@ QImage BakedImage(const TBakedPicture& baked) {
                 baked.width * 4, static_cast<QImage::Format>(baked.format));
 }
 
+QImage ReadPng(const QString& path) {
+  QImageReader reader(path, "png");
+  // Left on, the reader would load every plugin to ask whether it reads "png" better.
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
 }  // namespace
 
 QImage TsdPicture(const QString& name) {
@@ -46,10 +53,7 @@ QImage TsdPicture(const QString& name) {
 
 QImage TsdDecodedPicture(const QString& name) {
   TsdInitResources();
-  QImageReader reader(QStringLiteral(":/tessamond/") + name, "png");
-  // Left on, the reader would load every plugin to ask whether it reads "png" better.
-  reader.setAutoDetectImageFormat(false);
-  return reader.read();
+  return ReadPng(QStringLiteral(":/tessamond/") + name);
 }
 
 QImage TsdPictureFor(const QString& name, const QSize& logicalSize, qreal ratio) {
@@ -111,9 +115,7 @@ void TsdPreloadStylePictures() {
       baked->qtModifiedSecs == info.lastModified().toSecsSinceEpoch()) {
     picture = BakedImage(*baked);
   } else {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    picture = reader.read();
+    picture = ReadPng(path);
   }
   if (picture.isNull()) return;
   constexpr unsigned PixmapType = 0;  // a colour pixmap, not a bitmap
